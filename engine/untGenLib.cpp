@@ -4,7 +4,6 @@
 #include "engine/Utf8Text.h"
 
 #include <limits>
-#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -19,6 +18,8 @@ int HexDigit(char c)
         return c - 'A' + 10;
     return -1;
 }
+
+} // namespace
 
 std::optional<std::int32_t> TryParseInt(std::string_view text)
 {
@@ -54,6 +55,8 @@ std::optional<std::int32_t> TryParseInt(std::string_view text)
     }
     return static_cast<std::int32_t>(negative ? -value : value);
 }
+
+namespace {
 
 bool IsAsciiUpper(char c)
 {

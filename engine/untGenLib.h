@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,9 @@
 // optional sign; nothing may follow the digits. Throws std::invalid_argument
 // "'<text>' is not a valid integer value" otherwise, or when the value leaves 32 bits.
 std::int32_t ParseInt(std::string_view text);
+
+// ParseInt without the error: nothing where ParseInt would throw.
+std::optional<std::int32_t> TryParseInt(std::string_view text);
 
 // ParseInt, with 0 wherever ParseInt would throw.
 std::int32_t ParseIntOrZero(std::string_view text);

@@ -6,6 +6,19 @@ BUILD_PACKAGES=(
     qt6-base-dev
 )
 
+# What the program needs at run time beyond the Qt libraries: icons, fonts, type names.
+RUN_PACKAGES=(
+    fonts-dejavu-core
+    qt6-qpa-plugins
+    shared-mime-info
+    tango-icon-theme
+)
+
+# What running it on a desktop needs besides: the opener of pages and files.
+DESKTOP_PACKAGES=(
+    xdg-utils
+)
+
 # Installs each package that dpkg does not report as installed; a ready machine installs nothing.
 ensure_packages() {
     local missing=()

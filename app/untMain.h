@@ -1,0 +1,126 @@
+#pragma once
+
+#include "platform/UserStore.h"
+
+#include <QMainWindow>
+
+#include <string>
+
+class FilesModel;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFileSystemModel;
+class QItemSelection;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableView;
+class QTreeView;
+class RenamedModel;
+class RuleTab;
+class TfrmProg;
+class TfrmRenProg;
+
+// The main window: owns both lists, the option controls that hold the rename rules, the two
+// progress windows and the stop flags. Every command is an action of its action list and runs
+// inside the general error display.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Recomputes "New Name" from the sample name and the rules; throws the engine's errors.
+    void RefreshPreview();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreatePopupMenus();
+    QWidget* BuildLeftPanel();
+    QWidget* BuildRightPanel();
+    QWidget* BuildPreviewGroup();
+    void ConfigureFileList();
+    void ConfigureRenameList();
+
+    QAction* NewAction(const char* name, const QString& caption, const QKeySequence& shortcut = {});
+    void OnTriggered(QAction* action, void (TfrmMain::*command)());
+    void AddMenuEntry(QMenu* menu, QAction* action, const QString& caption);
+
+    // The commands of this window.
+    void RemoveSelected();
+    void ClearList();
+    void ShowTipsDialog();
+    void ShowAbout();
+    void OpenUserGuide();
+    void OpenContactPage();
+    void OpenCompanySite();
+
+    void SetSampleName(const std::string& name);
+    void ResetSampleName();
+    void RefreshPreviewGuarded();
+    void OnRenamedSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+
+    UserStore m_store;
+    QString m_showTips;
+    bool m_addingStop = false;
+    bool m_renameStop = false;
+    bool m_shown = false;
+    bool m_removingRows = false;  // removed rows lose their selection, which must not set the sample
+    std::string m_sampleName;  // exact bytes; lblOldName shows them
+
+    RenamedModel* m_renamed = nullptr;
+    FilesModel* m_files = nullptr;
+    QFileSystemModel* m_folders = nullptr;
+    TfrmProg* m_prog = nullptr;
+    TfrmRenProg* m_renProg = nullptr;
+
+    QTreeView* m_tvwFolders = nullptr;
+    QTableView* m_lvwFiles = nullptr;
+    QTableView* m_lvwRenamed = nullptr;
+    QRadioButton* m_rbShowFiles = nullptr;
+    QRadioButton* m_rbShowFolders = nullptr;
+    QComboBox* m_cboFilter = nullptr;
+    QCheckBox* m_cbIncSub = nullptr;
+    QPushButton* m_btnAddAllFiles = nullptr;
+    QPushButton* m_btnMoveRight = nullptr;
+    QTabWidget* m_pcParam = nullptr;
+    RuleTab* m_tsFile = nullptr;
+    RuleTab* m_tsExt = nullptr;
+    QWidget* m_tsTags = nullptr;
+    QLineEdit* m_lblOldName = nullptr;
+    QLineEdit* m_lblNewName = nullptr;
+    QMenu* m_popRenamed = nullptr;
+    QMenu* m_popLeft = nullptr;
+
+    QAction* m_actRename = nullptr;
+    QAction* m_actUndoRen = nullptr;
+    QAction* m_actCopyRen = nullptr;
+    QAction* m_actSaveCSV = nullptr;
+    QAction* m_actSaveM3U = nullptr;
+    QAction* m_actExit = nullptr;
+    QAction* m_actAddFiles = nullptr;
+    QAction* m_actAddAll = nullptr;
+    QAction* m_actAddFolder = nullptr;
+    QAction* m_actRemoveSel = nullptr;
+    QAction* m_actClearList = nullptr;
+    QAction* m_actLaunchExp = nullptr;
+    QAction* m_actMapDrive = nullptr;
+    QAction* m_actDisconnect = nullptr;
+    QAction* m_actUserManual = nullptr;
+    QAction* m_actContact = nullptr;
+    QAction* m_actAbout = nullptr;
+    QAction* m_actCompanySite = nullptr;
+    QAction* m_actNewPreset = nullptr;
+    QAction* m_actLoadPreset = nullptr;
+    QAction* m_actSavePreset = nullptr;
+    QAction* m_actDeletePreset = nullptr;
+};
