@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/TextUtil.h"
+
 #include <array>
 #include <string>
 
@@ -31,3 +33,11 @@ struct RenameItem {
     // Renamed by the last pass and not undone.
     bool IsDone() const { return !cells[NewName].empty(); }
 };
+
+// The item's full path under its present name: "Path" + "New Name", or + "Original Name" while
+// "New Name" is blank (never renamed, or undone).
+inline std::string CurrentPath(const RenameItem& item)
+{
+    const std::string& newName = item[RenameItem::NewName];
+    return item[RenameItem::Path] + (IsBlankText(newName) ? item[RenameItem::OriginalName] : newName);
+}
