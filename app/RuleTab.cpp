@@ -315,3 +315,8 @@ RenameRules RuleTab::Rules() const
     rules.remins = m_remIns->isChecked();
     return rules;
 }
+
+int RuleTab::DateKind() const
+{
+    return m_dateType ? m_dateType->currentIndex() : 0;
+}

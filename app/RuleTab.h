@@ -23,6 +23,9 @@ public:
 
     RenameRules Rules() const;
 
+    // The position of cboFileDate, which picks the row's date for the stamp.
+    int DateKind() const;
+
 signals:
     // Any option changed (a click, a text, or a list choice the user made).
     void rulesChanged();

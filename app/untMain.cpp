@@ -3,9 +3,12 @@
 #include "app/ErrorDisplay.h"
 #include "app/RuleTab.h"
 #include "app/Skin.h"
+#include "app/TagsTab.h"
+#include "app/WindowProgress.h"
 #include "app/untAbout.h"
 #include "app/untTip.h"
 #include "batch/RenamedModel.h"
+#include "batch/TagPass.h"
 #include "batch/untRenProg.h"
 #include "engine/DateStamp.h"
 #include "engine/NewName.h"
@@ -16,6 +19,7 @@
 #include "source/untProg.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -26,8 +30,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -208,7 +214,9 @@ QWidget* TfrmMain::BuildRightPanel()
     m_pcParam = Named(new QTabWidget, "pcParam");
     m_tsFile = Named(new RuleTab(RuleTab::Part::FileName), "tsFile");
     m_tsExt = Named(new RuleTab(RuleTab::Part::Extension), "tsExt");
-    m_tsTags = Named(new QWidget, "tsTags");
+    m_tsTags = Named(new TagsTab, "tsTags");
+    m_tsTags->FillGenreList(m_tag.Genres());
+    m_tsTags->SelectGenre(12);
     m_pcParam->addTab(m_tsFile, QStringLiteral("File Name"));
     m_pcParam->addTab(m_tsExt, QStringLiteral("Extension"));
     m_pcParam->addTab(m_tsTags, QStringLiteral("MP3 Tags"));
@@ -266,7 +274,10 @@ void TfrmMain::ConfigureRenameList()
     SetColumnWidths(m_lvwRenamed, {140, 140, 200, 120, 130, 0, 0, 0, 0, 0, 0, 0, 0});
     connect(m_renamed, &RenamedModel::dropRequested, m_actAddFiles, &QAction::trigger, Qt::QueuedConnection);
     connect(m_lvwRenamed->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { m_renamed->Sort(column); });
+            [this](int column) {
+                if (!m_passRunning)
+                    m_renamed->Sort(column);
+            });
     connect(m_lvwRenamed->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TfrmMain::OnRenamedSelectionChanged);
     connect(m_lvwRenamed, &QWidget::customContextMenuRequested, this,
@@ -291,6 +302,20 @@ void TfrmMain::showEvent(QShowEvent* event)
     // The main window is on screen before the tips dialog opens over it.
     if (m_showTips == u"1")
         QTimer::singleShot(0, this, &TfrmMain::ShowTipsDialog);
+}
+
+// Closing the window while a pass runs would pull its rows away under it: ask the pass to stop,
+// and close once it has.
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    if (m_passRunning) {
+        m_renameStop = true;
+        m_addingStop = true;
+        m_closeAfterPass = true;
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TfrmMain::RefreshPreview()
@@ -415,4 +440,59 @@ void TfrmMain::OpenContactPage()
 void TfrmMain::OpenCompanySite()
 {
     OpenUrl(WebPages::CompanySite());
+}
+
+void TfrmMain::SetPassRunning(bool running)
+{
+    m_passRunning = running;
+    for (QAction* action : {m_actRename, m_actUndoRen, m_actCopyRen, m_actSaveCSV, m_actSaveM3U, m_actAddFiles,
+                            m_actAddAll, m_actAddFolder, m_actRemoveSel, m_actClearList, m_actNewPreset,
+                            m_actLoadPreset})
+        action->setEnabled(!running);
+    if (!running && m_closeAfterPass)
+        QTimer::singleShot(0, this, &QWidget::close);
+    for (QWidget* control : {m_btnRenTag, static_cast<QWidget*>(m_btnAddAllFiles), static_cast<QWidget*>(m_btnMoveRight),
+                             static_cast<QWidget*>(m_rbShowFiles), static_cast<QWidget*>(m_rbShowFolders)})
+        control->setEnabled(!running);
+}
+
+// Every exit from a pass, an error included, leaves the window as it was before the pass.
+void TfrmMain::HideRenameProgress()
+{
+    m_renProg->Bar()->setValue(0);
+    m_renProg->hide();
+    m_renameStop = false;
+    SetPassRunning(false);
+}
+
+void TfrmMain::RenameTags()
+{
+    if (m_renamed->Rows().empty()) {
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Please select at least one file to rename !"));
+        return;
+    }
+    if (m_cboFilter->currentIndex() != 2) {
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("You must have MP3 files in the rename list to rename ID3 tags !"));
+        return;
+    }
+    if (!m_tsTags->AnyFieldOn()) {
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("You must select something to add to the MP3 tags !"));
+        return;
+    }
+    const TagFields fields = m_tsTags->Fields();
+    std::vector<RenameItem>& rows = m_renamed->MutableRows();
+    const int lastRow = static_cast<int>(rows.size()) - 1;
+    RunRenameProgress(lastRow + 1);
+    TagPassResult result;
+    {
+        const auto tidy = qScopeGuard([&] {
+            m_renamed->CellsChanged(0, lastRow);
+            HideRenameProgress();
+        });
+        WindowProgress progress(m_renameStop, m_renProg->Bar());
+        result = WriteTags(rows, fields, m_tag, progress);
+    }
+    if (result.failures > 0)
+        ShowMessage(this, QMessageBox::Warning,
+                    QStringLiteral("Some MP3 tags could not be written !\r\nPossible Reason: ") + QString::fromStdString(result.firstError));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/UserStore.h"
+#include "tags/MP3Tag.h"
 
 #include <QMainWindow>
 
@@ -10,6 +11,7 @@ class FilesModel;
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QFileDialog;
 class QFileSystemModel;
 class QItemSelection;
 class QLineEdit;
@@ -21,6 +23,7 @@ class QTableView;
 class QTreeView;
 class RenamedModel;
 class RuleTab;
+class TagsTab;
 class TfrmProg;
 class TfrmRenProg;
 
@@ -39,6 +42,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateActions();
@@ -63,6 +67,18 @@ private:
     void OpenUserGuide();
     void OpenContactPage();
     void OpenCompanySite();
+    void RenameTags();
+    void RenameFiles();
+    void UndoRename();
+    void CopyRenamed();
+    void SaveCsv();
+    void SaveM3u();
+    QString AskSaveTarget(const QString& filter, const QString& suffix);
+    void RunRenameProgress(int rowCount);
+
+    // While a pass runs, the commands that change the list or start another pass are off.
+    void SetPassRunning(bool running);
+    void HideRenameProgress();
 
     void SetSampleName(const std::string& name);
     void ResetSampleName();
@@ -70,11 +86,14 @@ private:
     void OnRenamedSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
 
     UserStore m_store;
+    TMP3Tag m_tag;
     QString m_showTips;
     bool m_addingStop = false;
     bool m_renameStop = false;
     bool m_shown = false;
-    bool m_removingRows = false;  // removed rows lose their selection, which must not set the sample
+    bool m_removingRows = false;
+    bool m_passRunning = false;
+    bool m_closeAfterPass = false;  // removed rows lose their selection, which must not set the sample
     std::string m_sampleName;  // exact bytes; lblOldName shows them
 
     RenamedModel* m_renamed = nullptr;
@@ -95,11 +114,13 @@ private:
     QTabWidget* m_pcParam = nullptr;
     RuleTab* m_tsFile = nullptr;
     RuleTab* m_tsExt = nullptr;
-    QWidget* m_tsTags = nullptr;
+    TagsTab* m_tsTags = nullptr;
     QLineEdit* m_lblOldName = nullptr;
     QLineEdit* m_lblNewName = nullptr;
     QMenu* m_popRenamed = nullptr;
     QMenu* m_popLeft = nullptr;
+    QWidget* m_btnRenTag = nullptr;
+    QFileDialog* m_dlgSave = nullptr;
 
     QAction* m_actRename = nullptr;
     QAction* m_actUndoRen = nullptr;

@@ -78,6 +78,11 @@ void TfrmMain::CreateActions()
     m_actDeletePreset = NewAction("DeletePreset1", QStringLiteral("&Delete Rename Preset"));
 
     connect(m_actExit, &QAction::triggered, this, &QWidget::close);
+    OnTriggered(m_actRename, &TfrmMain::RenameFiles);
+    OnTriggered(m_actUndoRen, &TfrmMain::UndoRename);
+    OnTriggered(m_actCopyRen, &TfrmMain::CopyRenamed);
+    OnTriggered(m_actSaveCSV, &TfrmMain::SaveCsv);
+    OnTriggered(m_actSaveM3U, &TfrmMain::SaveM3u);
     OnTriggered(m_actRemoveSel, &TfrmMain::RemoveSelected);
     OnTriggered(m_actClearList, &TfrmMain::ClearList);
     OnTriggered(m_actUserManual, &TfrmMain::OpenUserGuide);
@@ -159,7 +164,8 @@ void TfrmMain::CreateToolBar()
     };
 
     addButton({"btnRenFiles", "edit-find-replace", QStyle::SP_FileDialogDetailedView, QStringLiteral("Rename Files / Folders")}, m_actRename);
-    addButton({"btnRenTag", "audio-x-generic", QStyle::SP_MediaVolume, QStringLiteral("Rename MP3 tags as specified")}, nullptr);
+    m_btnRenTag = addButton({"btnRenTag", "audio-x-generic", QStyle::SP_MediaVolume, QStringLiteral("Rename MP3 tags as specified")}, nullptr);
+    connect(static_cast<QToolButton*>(m_btnRenTag), &QToolButton::clicked, this, [this] { RunCommand(this, [this] { RenameTags(); }); });
     addButton({"btnUndo", "edit-undo", QStyle::SP_ArrowBack, QStringLiteral("Undo Rename")}, m_actUndoRen);
     toolbar->addSeparator();
     addButton({"btnDelFile", "list-remove", QStyle::SP_DialogDiscardButton, QStringLiteral("Remove selected items from the rename list")}, m_actRemoveSel);

@@ -9,6 +9,9 @@
 
 // The file list's rows: the entries of the listed folder. Rows can be dragged onto the rename
 // list, which looks only at the selection, not at what is dragged.
+//
+// Sorting changes only the order in which rows are shown; the rows themselves stay where they
+// were appended, so a sort of 100,000 rows moves ints, not entries.
 class FilesModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -17,9 +20,18 @@ public:
 
     explicit FilesModel(QObject* parent = nullptr);
 
-    const std::vector<FileEntry>& Rows() const { return m_rows; }
+    // The row shown at position row.
+    const FileEntry& Row(int row) const;
     void Append(std::vector<FileEntry> rows);
     void Clear();
+
+    // A header click: flips the list's sort direction flag, then sorts by column. With the
+    // flag true "Name" and "Type" run A to Z, "Size" largest first by the exact size,
+    // "Modified Date" newest first; false reverses each (FilesSort.h). "Created", "Last
+    // Accessed" and the hidden size have no comparison: the order stays. Persistent indexes,
+    // and so the view's selection, follow their rows.
+    void Sort(int column);
+    bool SortFlag() const { return m_sortFlag; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -33,7 +45,11 @@ public:
     Qt::DropActions supportedDragActions() const override;
 
 private:
-    std::vector<FileEntry> m_rows;
+    void ShowInOrder(std::vector<int> shown);
+
+    std::vector<FileEntry> m_rows;  // in the order they were appended
+    std::vector<int> m_shown;       // m_shown[i]: the index in m_rows of the row shown at i
+    bool m_sortFlag = false;
     QIcon m_fileIcon;
     QIcon m_folderIcon;
 };

@@ -1,6 +1,7 @@
 #include "source/FilesModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QItemSelectionModel>
 #include <QMimeData>
 #include <QTest>
 
@@ -19,8 +20,44 @@ std::vector<FileEntry> Fixture()
     FileEntry folder;
     folder.name = "Trip";
     folder.type = "File Folder";
-    folder.isFolder = true;
+    folder.kind = EntryKind::Folder;
     return {file, folder};
+}
+
+// Five rows for the sort cases: name, type, exact size, modified date.
+std::vector<FileEntry> SortFixture()
+{
+    struct Row {
+        const char* name;
+        const char* type;
+        std::uint64_t size;
+        const char* modified;
+    };
+    const Row rows[] = {
+        {"beta", "PNG image", 10, "01/02/2003"},  {"Alpha", "JPEG image", 300, "15/01/2003"},
+        {"alpha", "JPEG image", 300, "01/02/2003"}, {"Gamma", "File Folder", 0, "31/12/2002"},
+        {"delta", "plain text", 20, "10/10/2010"},
+    };
+    std::vector<FileEntry> entries;
+    for (const Row& row : rows) {
+        FileEntry entry;
+        entry.name = row.name;
+        entry.type = row.type;
+        entry.size = row.size;
+        entry.modifiedDate = row.modified;
+        entry.createdDate = "01/01/2000";
+        entry.kind = row.size == 0 ? EntryKind::Folder : EntryKind::File;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+QStringList Names(const FilesModel& model)
+{
+    QStringList names;
+    for (int row = 0; row < model.rowCount(); ++row)
+        names << QString::fromStdString(model.Row(row).name);
+    return names;
 }
 
 } // namespace
@@ -32,6 +69,10 @@ private slots:
     void modelTester();
     void cells();
     void rowsCanBeDragged();
+    void sort_data();
+    void sort();
+    void sortComparesWholeNames();
+    void selectionFollowsSort();
 };
 
 void FilesModelTest::modelTester()
@@ -85,6 +126,85 @@ void FilesModelTest::rowsCanBeDragged()
     QVERIFY(data);
     QVERIFY(data->hasFormat(model.mimeTypes().first()));
     QCOMPARE(data->data(model.mimeTypes().first()), QByteArray("photo\xFF.jpg\nTrip\n"));
+}
+
+void FilesModelTest::sort_data()
+{
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("flag");
+    QTest::newRow("Name first: A to Z, ties kept")
+        << QList<int>{FilesModel::Name} << QStringLiteral("Alpha alpha beta delta Gamma") << true;
+    QTest::newRow("Name twice: Z to A")
+        << QList<int>{FilesModel::Name, FilesModel::Name}
+        << QStringLiteral("Gamma delta beta Alpha alpha") << false;
+    QTest::newRow("Type first: A to Z")
+        << QList<int>{FilesModel::Type} << QStringLiteral("Gamma Alpha alpha delta beta") << true;
+    QTest::newRow("Size first: largest first, folder as 0")
+        << QList<int>{FilesModel::Size} << QStringLiteral("Alpha alpha delta beta Gamma") << true;
+    QTest::newRow("Size twice: smallest first")
+        << QList<int>{FilesModel::Size, FilesModel::Size}
+        << QStringLiteral("Gamma beta delta Alpha alpha") << false;
+    QTest::newRow("Size then Name: Z to A")
+        << QList<int>{FilesModel::Size, FilesModel::Name}
+        << QStringLiteral("Gamma delta beta Alpha alpha") << false;
+    QTest::newRow("Modified Date first: newest first, same day kept")
+        << QList<int>{FilesModel::ModifiedDate} << QStringLiteral("delta beta alpha Alpha Gamma")
+        << true;
+    QTest::newRow("Created flips the flag only")
+        << QList<int>{FilesModel::Created} << QStringLiteral("beta Alpha alpha Gamma delta")
+        << true;
+    QTest::newRow("Last Accessed, then Name: Z to A")
+        << QList<int>{FilesModel::LastAccessed, FilesModel::Name}
+        << QStringLiteral("Gamma delta beta Alpha alpha") << false;
+    QTest::newRow("hidden size, then Size: smallest first")
+        << QList<int>{FilesModel::ExactSize, FilesModel::Size}
+        << QStringLiteral("Gamma beta delta Alpha alpha") << false;
+}
+
+void FilesModelTest::sort()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(QString, expected);
+    QFETCH(bool, flag);
+    FilesModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.Append(SortFixture());
+    for (int column : clicks)
+        model.Sort(column);
+    QCOMPARE(Names(model).join(u' '), expected);
+    QCOMPARE(model.SortFlag(), flag);
+}
+
+// Names that agree in their first eight bytes up to case; "_" (0x5F) sorts after "Z" and a
+// non-ASCII byte after both.
+void FilesModelTest::sortComparesWholeNames()
+{
+    std::vector<FileEntry> rows(6);
+    const char* const names[] = {"holiday_photo_2", "HOLIDAY photo 10", "holiday photo 1",
+                                 "holidayZ", "holiday\xC3\xA9", "holiday"};
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i].name = names[i];
+    FilesModel model;
+    model.Append(rows);
+    model.Sort(FilesModel::Name);
+    QCOMPARE(Names(model), (QStringList{QStringLiteral("holiday"), QStringLiteral("holiday photo 1"),
+                                        QStringLiteral("HOLIDAY photo 10"), QStringLiteral("holidayZ"),
+                                        QStringLiteral("holiday_photo_2"),
+                                        QString::fromUtf8("holiday\xC3\xA9")}));
+}
+
+void FilesModelTest::selectionFollowsSort()
+{
+    FilesModel model;
+    model.Append(SortFixture());
+    QItemSelectionModel selection(&model);
+    selection.select(model.index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    model.Sort(FilesModel::Name);
+    const QModelIndexList selected = selection.selectedRows();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.first().data().toString(), QStringLiteral("beta"));
+    QCOMPARE(selected.first().row(), 2);
 }
 
 QTEST_MAIN(FilesModelTest)
