@@ -15,6 +15,7 @@
 #include "engine/untGenLib.h"
 #include "platform/ShellOpen.h"
 #include "platform/WebPages.h"
+#include "source/FileFilter.h"
 #include "source/FilesModel.h"
 #include "source/untProg.h"
 
@@ -46,15 +47,6 @@
 
 namespace {
 
-const std::string kSampleName = "A SAMPLE FILE-(name)-1900-#2.JPG";
-
-const QStringList kFilters = {
-    QStringLiteral("Pictures (*.jpg;*.gif;*.png;*.ico;*.cur;*.pcx;*.bmp;*.psd;*.tif;*.tga)"),
-    QStringLiteral("Videos (*.mpg;*.dat;*.mov;*.mp4;*.wmv;*.avi;*.ra;*.swf;*.flv;*.mkv;*.3gp)"),
-    QStringLiteral("MP3 Music Files (*.mp3)"),
-    QStringLiteral("Other Audio Files (*.wav;*.mid;*.aud;*.au;*.psm)"),
-    QStringLiteral("All Files (*.*)"),
-};
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name)
@@ -131,6 +123,7 @@ TfrmMain::TfrmMain(QWidget* parent)
 
     ConfigureFileList();
     ConfigureRenameList();
+    ConnectLeftPanel();
     SetSampleName(kSampleName);
     m_lblNewName->setText(m_lblOldName->text());
 
@@ -177,7 +170,8 @@ QWidget* TfrmMain::BuildLeftPanel()
     mode->addStretch();
 
     m_cboFilter = Named(new QComboBox, "cboFilter");
-    m_cboFilter->addItems(kFilters);
+    for (const std::string_view filter : kFilterTexts)
+        m_cboFilter->addItem(QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())));
     m_cboFilter->setCurrentIndex(0);
     m_cboFilter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cboFilter->setMinimumContentsLength(20);
@@ -260,8 +254,24 @@ void TfrmMain::ConfigureFileList()
     m_lvwFiles->setDragEnabled(true);
     m_lvwFiles->setDragDropMode(QAbstractItemView::DragOnly);
     SetColumnWidths(m_lvwFiles, {150, 120, 80, 80, 0, 80, 80});
+    connect(m_lvwFiles->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) { m_files->Sort(column); });
     connect(m_lvwFiles, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_popLeft->popup(m_lvwFiles->viewport()->mapToGlobal(at)); });
+}
+
+void TfrmMain::ConnectLeftPanel()
+{
+    ConnectFolderTree();
+    connect(m_cboFilter, &QComboBox::activated, this, [this] { RunCommand(this, [this] { FilterChosen(); }); });
+    for (QRadioButton* mode : {m_rbShowFiles, m_rbShowFolders}) {
+        connect(mode, &QRadioButton::toggled, this, [this, mode](bool checked) {
+            if (checked)
+                RunCommand(this, [this, mode] { ModeChosen(mode == m_rbShowFiles); });
+        });
+    }
+    connect(m_btnMoveRight, &QPushButton::clicked, m_actAddFiles, &QAction::trigger);
+    connect(m_btnAddAllFiles, &QPushButton::clicked, this, &TfrmMain::AddAllClicked);
 }
 
 void TfrmMain::ConfigureRenameList()
@@ -349,12 +359,6 @@ void TfrmMain::SetSampleName(const std::string& name)
     m_lblOldName->setCursorPosition(0);
 }
 
-void TfrmMain::ResetSampleName()
-{
-    SetSampleName(kSampleName);
-    RefreshPreview();
-}
-
 // Every row whose selection changed sets the sample in turn; the last one decides, so the
 // newly selected row wins over those that lost the selection.
 void TfrmMain::OnRenamedSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
@@ -397,7 +401,7 @@ void TfrmMain::RemoveSelected()
     m_lvwRenamed->setUpdatesEnabled(true);
     QApplication::restoreOverrideCursor();
     if (m_renamed->Rows().empty())
-        ResetSampleName();
+        SampleFromList();
 }
 
 void TfrmMain::ClearList()
@@ -411,7 +415,7 @@ void TfrmMain::ClearList()
     m_renamed->Clear();
     m_lvwRenamed->setUpdatesEnabled(true);
     QApplication::restoreOverrideCursor();
-    ResetSampleName();
+    SampleFromList();
 }
 
 void TfrmMain::ShowTipsDialog()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/UserStore.h"
+#include "source/RenameRows.h"
 #include "tags/MP3Tag.h"
 
 #include <QMainWindow>
@@ -54,6 +55,7 @@ private:
     QWidget* BuildPreviewGroup();
     void ConfigureFileList();
     void ConfigureRenameList();
+    void ConnectLeftPanel();
 
     QAction* NewAction(const char* name, const QString& caption, const QKeySequence& shortcut = {});
     void OnTriggered(QAction* action, void (TfrmMain::*command)());
@@ -80,10 +82,29 @@ private:
     void SetPassRunning(bool running);
     void HideRenameProgress();
 
+    // The left panel: listing and adding.
+    void ConnectFolderTree();
+    std::string TreeFolderPath() const;
+    void Relist(bool showHourglass);
+    void ShowTagColumns(bool shown);
+    void FilterChosen();
+    void ModeChosen(bool files);
+    bool AnyRowRenamed() const;
+    TagReader TagReaderForAdding();
+    // The sample follows the list: its first row's name, or the sample text while it is empty.
+    void SampleFromList();
+    void AddListRows(bool selectedOnly);
+    void AddSelectedFiles();
+    void AddAllFiles();
+    void AddFolderFiles();
+    void AddAllClicked();
+
     void SetSampleName(const std::string& name);
-    void ResetSampleName();
     void RefreshPreviewGuarded();
     void OnRenamedSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+
+    // The sample name while the rename list has no row to show.
+    static inline const std::string kSampleName = "A SAMPLE FILE-(name)-1900-#2.JPG";
 
     UserStore m_store;
     TMP3Tag m_tag;
@@ -93,7 +114,9 @@ private:
     bool m_shown = false;
     bool m_removingRows = false;
     bool m_passRunning = false;
-    bool m_closeAfterPass = false;  // removed rows lose their selection, which must not set the sample
+    bool m_closeAfterPass = false;
+    bool m_treeChangedByPress = false;
+    int m_listing = 0;  // the number of the latest listing; an older one stops  // removed rows lose their selection, which must not set the sample
     std::string m_sampleName;  // exact bytes; lblOldName shows them
 
     RenamedModel* m_renamed = nullptr;

@@ -2,11 +2,13 @@
 #include "app/untMain.h"
 
 #include "app/ErrorDisplay.h"
+#include "source/FilesModel.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -83,6 +85,9 @@ void TfrmMain::CreateActions()
     OnTriggered(m_actCopyRen, &TfrmMain::CopyRenamed);
     OnTriggered(m_actSaveCSV, &TfrmMain::SaveCsv);
     OnTriggered(m_actSaveM3U, &TfrmMain::SaveM3u);
+    OnTriggered(m_actAddFiles, &TfrmMain::AddSelectedFiles);
+    OnTriggered(m_actAddAll, &TfrmMain::AddAllFiles);
+    OnTriggered(m_actAddFolder, &TfrmMain::AddFolderFiles);
     OnTriggered(m_actRemoveSel, &TfrmMain::RemoveSelected);
     OnTriggered(m_actClearList, &TfrmMain::ClearList);
     OnTriggered(m_actUserManual, &TfrmMain::OpenUserGuide);
@@ -191,8 +196,16 @@ void TfrmMain::CreatePopupMenus()
 
     m_popLeft = new QMenu(this);
     m_popLeft->setObjectName(QStringLiteral("popLeft"));
-    m_popLeft->addAction(QStringLiteral("Select All files"))->setObjectName(QStringLiteral("SelectAllFiles1"));
-    m_popLeft->addAction(QStringLiteral("Clear selection"))->setObjectName(QStringLiteral("ClearSelection1"));
+    QAction* selectAll = m_popLeft->addAction(QStringLiteral("Select All files"), this, [this] {
+        if (m_files->rowCount() > 0)
+            m_lvwFiles->selectAll();
+    });
+    selectAll->setObjectName(QStringLiteral("SelectAllFiles1"));
+    QAction* clearSelection = m_popLeft->addAction(QStringLiteral("Clear selection"), this, [this] {
+        if (m_files->rowCount() > 0)
+            m_lvwFiles->clearSelection();
+    });
+    clearSelection->setObjectName(QStringLiteral("ClearSelection1"));
     m_popLeft->addSeparator();
     m_popLeft->addAction(QStringLiteral("Open"))->setObjectName(QStringLiteral("OpenFile1"));
     m_popLeft->addAction(QStringLiteral("Open With..."))->setObjectName(QStringLiteral("OpenWithFile1"));
