@@ -201,7 +201,11 @@ void TfrmMain::SaveCsv()
         return;
     const DateTime now = LocalNow();
     const std::string month = QLocale::system().monthName(now.month, QLocale::LongFormat).toStdString();
-    WriteOrThrow(EncodedPath(target), CsvText(m_renamed->Rows(), now, month));
+    SetPassRunning(true);
+    const auto tidy = qScopeGuard([this] { SetPassRunning(false); });
+    const bool neverStop = false;
+    WindowProgress progress(neverStop);
+    WriteOrThrow(EncodedPath(target), CsvText(m_renamed->Rows(), now, month, progress));
 }
 
 void TfrmMain::SaveM3u()
@@ -217,5 +221,9 @@ void TfrmMain::SaveM3u()
     const QString target = AskSaveTarget(QStringLiteral("M3U Playlist (*.m3u)"), QStringLiteral("m3u"));
     if (target.isEmpty())
         return;
-    WriteOrThrow(EncodedPath(target), M3uText(m_renamed->Rows(), m_tag));
+    SetPassRunning(true);
+    const auto tidy = qScopeGuard([this] { SetPassRunning(false); });
+    const bool neverStop = false;
+    WindowProgress progress(neverStop);
+    WriteOrThrow(EncodedPath(target), M3uText(m_renamed->Rows(), m_tag, progress));
 }

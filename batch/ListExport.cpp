@@ -1,6 +1,7 @@
 #include "batch/ListExport.h"
 
 #include "engine/DateStamp.h"
+#include "platform/PassProgress.h"
 #include "tags/MP3Tag.h"
 
 namespace {
@@ -50,7 +51,8 @@ void AppendField(std::string& out, const std::string& field)
 
 } // namespace
 
-std::string CsvText(const std::vector<RenameItem>& rows, const DateTime& now, std::string_view monthName)
+std::string CsvText(const std::vector<RenameItem>& rows, const DateTime& now, std::string_view monthName,
+                    PassProgress& progress)
 {
     std::string text;
     text.reserve(200 + rows.size() * 100);
@@ -63,7 +65,8 @@ std::string CsvText(const std::vector<RenameItem>& rows, const DateTime& now, st
     text += "Original Name,New Name,Path,Type,Date";
     text += kLineEnd;
     text += kLineEnd;
-    for (const RenameItem& row : rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const RenameItem& row = rows[i];
         bool first = true;
         for (const RenameItem::Column column : {RenameItem::OriginalName, RenameItem::NewName, RenameItem::Path,
                                                 RenameItem::Type, RenameItem::ModifiedDate}) {
@@ -73,21 +76,24 @@ std::string CsvText(const std::vector<RenameItem>& rows, const DateTime& now, st
             AppendField(text, row[column]);
         }
         text += kLineEnd;
+        progress.Advance(i);
     }
     return text;
 }
 
-std::string M3uText(const std::vector<RenameItem>& rows, TMP3Tag& tag)
+std::string M3uText(const std::vector<RenameItem>& rows, TMP3Tag& tag, PassProgress& progress)
 {
     std::string text = "#EXTM3U";
     text += kLineEnd;
-    for (const RenameItem& row : rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const RenameItem& row = rows[i];
         const std::string file = CurrentPath(row);
         tag.SetFilename(file);
         text += "#EXTINF:0," + tag.Artist() + " - " + tag.Title();
         text += kLineEnd;
         text += file;
         text += kLineEnd;
+        progress.Advance(i);
     }
     return text;
 }

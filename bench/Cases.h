@@ -12,3 +12,7 @@ CaseResult SortNameCase(const BenchContext& context);
 CaseResult SortSizeCase(const BenchContext& context);
 CaseResult SortDateCase(const BenchContext& context);
 CaseResult AddCase(const BenchContext& context);
+CaseResult RenameCase(const BenchContext& context);
+CaseResult UndoCase(const BenchContext& context);
+CaseResult CopyCase(const BenchContext& context);
+CaseResult CsvCase(const BenchContext& context);

@@ -21,6 +21,8 @@ struct NamedCase {
 constexpr NamedCase kCases[] = {
     {"list", ListCase},           {"walk", WalkCase},           {"sort-name", SortNameCase},
     {"sort-size", SortSizeCase}, {"sort-date", SortDateCase}, {"add", AddCase},
+    {"rename", RenameCase},       {"undo", UndoCase},           {"copy", CopyCase},
+    {"csv", CsvCase},
 };
 
 constexpr std::size_t kFullSize = 100000;

@@ -161,12 +161,17 @@ FileStatus CopyFile(const std::string& from, const std::string& to)
     if (!S_ISREG(source.st_mode))
         return {false, "Not a regular file"};
     struct stat target {};
-    if (::stat(to.c_str(), &target) == 0 && target.st_dev == source.st_dev
-        && target.st_ino == source.st_ino)
+    const bool replacing = ::stat(to.c_str(), &target) == 0;
+    if (replacing && target.st_dev == source.st_dev && target.st_ino == source.st_ino)
         return {false, "Source and target are the same file"};
 
-    std::string temporary;
-    int fd = -1;
+    // A new target is written in place: O_EXCL never takes over a file that appears meanwhile,
+    // and a failure removes what was written. An existing one is replaced only by a complete
+    // copy, written beside it first.
+    std::string temporary = to;
+    int fd = replacing ? -1 : ::open(to.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+    if (!replacing && fd < 0 && errno != EEXIST)
+        return Result(errno);
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         temporary = TemporaryNameBeside(to);
         fd = ::open(temporary.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
@@ -187,7 +192,7 @@ FileStatus CopyFile(const std::string& from, const std::string& to)
         error = errno;
     if (const int closeError = out.Close(); error == 0)
         error = closeError;
-    if (error == 0 && ::rename(temporary.c_str(), to.c_str()) != 0)
+    if (error == 0 && temporary != to && ::rename(temporary.c_str(), to.c_str()) != 0)
         error = errno;
     if (error != 0)
         ::unlink(temporary.c_str());

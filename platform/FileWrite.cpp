@@ -52,8 +52,6 @@ FileStatus WriteWholeFile(const std::string& path, std::string_view bytes)
         }
         written += static_cast<std::size_t>(count);
     }
-    if (fdatasync(fd) != 0)
-        return fail(errno);
     if (close(fd) != 0) {
         const int error = errno;
         unlink(temporary.c_str());

@@ -398,15 +398,16 @@ void RenamePassTest::csvBytes()
     rows[0][RenameItem::ModifiedDate] = "05/01/2009";
     rows[1][RenameItem::OriginalName] = "x, \"y\".jpg";
     rows[1][RenameItem::Path] = "/pics/";
-    const std::string text = CsvText(rows, DateTime{2009, 3, 7, 14, 5, 9}, "March");
+    Progress progress;
+    const std::string text = CsvText(rows, DateTime{2009, 3, 7, 14, 5, 9}, "March", progress);
     QCOMPARE(QByteArray::fromStdString(text),
              QByteArray("Quillmark - Renamed Files List \r\n\r\n"
                         "Date : 07, March 2009 02:05:09 pm\r\n\r\n"
                         "Original Name,New Name,Path,Type,Date\r\n\r\n"
                         "a.jpg,b.jpg,/pics/,JPEG image,05/01/2009\r\n"
                         "\"x, \"\"y\"\".jpg\",,/pics/,,\r\n"));
-    QVERIFY(CsvText({}, DateTime{2009, 3, 7, 0, 5, 9}, "March").find("12:05:09 am") != std::string::npos);
-    QVERIFY(CsvText({}, DateTime{2009, 3, 7, 12, 0, 0}, "March").find("12:00:00 pm") != std::string::npos);
+    QVERIFY(CsvText({}, DateTime{2009, 3, 7, 0, 5, 9}, "March", progress).find("12:05:09 am") != std::string::npos);
+    QVERIFY(CsvText({}, DateTime{2009, 3, 7, 12, 0, 0}, "March", progress).find("12:00:00 pm") != std::string::npos);
 }
 
 // Rules that make names collide (counters that shift names onto each other, swaps of letters,
