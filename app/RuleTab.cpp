@@ -1,5 +1,7 @@
 #include "app/RuleTab.h"
 
+#include "engine/untGenLib.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,6 +11,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+
+#include <algorithm>
 
 namespace {
 
@@ -319,4 +323,74 @@ RenameRules RuleTab::Rules() const
 int RuleTab::DateKind() const
 {
     return m_dateType ? m_dateType->currentIndex() : 0;
+}
+
+namespace {
+
+void SetChoice(QComboBox* box, const std::string& text)
+{
+    box->setCurrentIndex(box->findText(QString::fromStdString(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void SetText(QLineEdit* edit, const std::string& text)
+{
+    edit->setText(QString::fromStdString(text));
+}
+
+} // namespace
+
+void RuleTab::SetRules(const RenameRules& rules)
+{
+    m_textPre->setChecked(rules.textadd);
+    SetText(m_text, rules.text);
+    m_textIns->setChecked(rules.textins);
+    SetText(m_textInsText, rules.textinstext);
+    SetText(m_textInsPos, rules.textinstextpos);
+    if (m_part == Part::FileName) {
+        m_datePre->setChecked(rules.fdate);
+        SetChoice(m_dateType, rules.fdatetype);
+        SetChoice(m_datePosition, rules.fdateprefix);
+        SetChoice(m_dateFormat, rules.dateformat);
+    }
+    m_countPre->setChecked(rules.counter);
+    m_countLen->setValue(std::clamp(ParseIntOrZero(rules.countlen), 1, 20));
+    SetText(m_countStart, rules.countstart);
+    SetChoice(m_countPosition, rules.countprefix);
+
+    m_textRep->setChecked(rules.textrep);
+    SetText(m_textRepText, rules.textreptext);
+    SetText(m_textRepWith, rules.textreptextw);
+    m_repCaseSensitive->setChecked(rules.textrepcs);
+    m_repAll->setChecked(rules.textrepall);
+
+    // The last button whose flag is on wins; with none on, no case button is chosen.
+    const std::pair<QRadioButton*, bool> cases[] = {
+        {m_lower, rules.lower}, {m_upper, rules.upper}, {m_toggle, rules.toggle}, {m_title, rules.title}, {m_none, rules.none}};
+    QRadioButton* chosen = nullptr;
+    for (const auto& [button, on] : cases) {
+        if (on)
+            chosen = button;
+    }
+    for (const auto& [button, on] : cases) {
+        button->setAutoExclusive(false);
+        button->setChecked(button == chosen);
+        button->setAutoExclusive(true);
+    }
+
+    if (m_all->isChecked() != rules.remall)
+        m_all->setChecked(rules.remall);
+    m_alpha->setChecked(rules.remalpha);
+    m_num->setChecked(rules.remnum);
+    m_spec->setChecked(rules.remspec);
+    m_spaces->setChecked(rules.remspace);
+    m_brackets->setChecked(rules.rembracket);
+    m_remAtPos->setChecked(rules.rematpos);
+    SetText(m_remFrom, rules.remfrom);
+    SetText(m_remLen, rules.remlen);
+    m_remSpec->setChecked(rules.remspeci);
+    SetText(m_specText, rules.remtext);
+    m_remCaseSensitive->setChecked(rules.remspeccs);
+    m_remAll->setChecked(rules.remspecall);
+
+    m_remIns->setChecked(rules.remins);
 }

@@ -23,6 +23,11 @@ public:
 
     RenameRules Rules() const;
 
+    // Puts a record into the controls as a preset load does: each control that changes reacts
+    // as to the user's change, the All box before the five classes it governs; a choice takes
+    // the item of the same text, or none.
+    void SetRules(const RenameRules& rules);
+
     // The position of cboFileDate, which picks the row's date for the stamp.
     int DateKind() const;
 

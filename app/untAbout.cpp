@@ -1,6 +1,6 @@
 #include "app/untAbout.h"
 
-#include "platform/ShellOpen.h"
+#include "app/ShellOpenOrWarn.h"
 #include "platform/WebPages.h"
 
 #include <QFrame>
@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-TfrmAbout::TfrmAbout(QWidget* parent)
+TfrmAbout::TfrmAbout(DesktopShell& shell, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
@@ -39,7 +39,8 @@ TfrmAbout::TfrmAbout(QWidget* parent)
             .arg(address.toHtmlEscaped()));
     webSite->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     webSite->setCursor(Qt::PointingHandCursor);
-    connect(webSite, &QLabel::linkActivated, this, [] { OpenUrl(WebPages::ProductSite()); });
+    connect(webSite, &QLabel::linkActivated, this,
+            [this, &shell] { OpenOrWarn(shell, this, WebPages::ProductSite()); });
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);

@@ -2,12 +2,14 @@
 
 #include <QDialog>
 
-// The about box: program name, version and a link to the product site.
+class DesktopShell;
+
+// The about box: program name, version and a link to the product site, opened through shell.
 class TfrmAbout : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TfrmAbout(QWidget* parent = nullptr);
+    explicit TfrmAbout(DesktopShell& shell, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -13,8 +13,7 @@
 #include "engine/DateStamp.h"
 #include "engine/NewName.h"
 #include "engine/untGenLib.h"
-#include "platform/ShellOpen.h"
-#include "platform/WebPages.h"
+#include "platform/DesktopShell.h"
 #include "source/FileFilter.h"
 #include "source/FilesModel.h"
 #include "source/untProg.h"
@@ -87,8 +86,14 @@ void SetColumnWidths(QTableView* view, std::initializer_list<int> widths)
 } // namespace
 
 TfrmMain::TfrmMain(QWidget* parent)
+    : TfrmMain(std::make_unique<SystemShell>(), parent)
+{
+}
+
+TfrmMain::TfrmMain(std::unique_ptr<DesktopShell> shell, QWidget* parent)
     : QMainWindow(parent)
     , m_showTips(m_store.ReadShowTips())
+    , m_shell(std::move(shell))
 {
     setObjectName(QStringLiteral("TfrmMain"));
     setWindowTitle(QStringLiteral("Quillmark"));
@@ -420,30 +425,15 @@ void TfrmMain::ClearList()
 
 void TfrmMain::ShowTipsDialog()
 {
-    TfrmTip tips(m_showTips, this);
+    TfrmTip tips(m_showTips, *m_shell, this);
     tips.exec();
     m_showTips = tips.ShowTips();
 }
 
 void TfrmMain::ShowAbout()
 {
-    TfrmAbout about(this);
+    TfrmAbout about(*m_shell, this);
     about.exec();
-}
-
-void TfrmMain::OpenUserGuide()
-{
-    OpenHelpFile();
-}
-
-void TfrmMain::OpenContactPage()
-{
-    OpenUrl(WebPages::Contact());
-}
-
-void TfrmMain::OpenCompanySite()
-{
-    OpenUrl(WebPages::CompanySite());
 }
 
 void TfrmMain::SetPassRunning(bool running)

@@ -6,8 +6,11 @@
 
 #include <QMainWindow>
 
+#include <memory>
+#include <optional>
 #include <string>
 
+class DesktopShell;
 class FilesModel;
 class QAction;
 class QCheckBox;
@@ -22,6 +25,7 @@ class QRadioButton;
 class QTabWidget;
 class QTableView;
 class QTreeView;
+struct Preset;
 class RenamedModel;
 class RuleTab;
 class TagsTab;
@@ -36,6 +40,8 @@ class TfrmMain : public QMainWindow {
 
 public:
     explicit TfrmMain(QWidget* parent = nullptr);
+    // The shell commands go to shell in place of the desktop's own services.
+    explicit TfrmMain(std::unique_ptr<DesktopShell> shell, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     // Recomputes "New Name" from the sample name and the rules; throws the engine's errors.
@@ -69,8 +75,34 @@ private:
     void OpenUserGuide();
     void OpenContactPage();
     void OpenCompanySite();
+
+    // The shell commands (untMainShell.cpp). The item commands act on the first selected row
+    // and do nothing while their list is empty or has no selection.
+    void OpenRenamedItem();
+    void OpenRenamedItemWith();
+    void OpenFileItem();
+    void OpenFileItemWith();
+    void ShowFileItemProperties();
+    void LaunchFileManager();
+    void MapNetworkDrive();
+    void DisconnectNetworkDrive();
+    // "Path" + "New Name", or + "Original Name" while "New Name" is blank.
+    std::optional<std::string> RenameListItemPath() const;
+    // The tree's folder + the row's name.
+    std::optional<std::string> FileListItemPath() const;
+    // Says "Cannot open ... !" when the item is gone.
+    bool ExistsOrWarn(const std::string& path);
+    void OpenItem(const std::string& path);
+    void OpenItemWith(const std::string& path);
+    void ChooseProgramOurselves(const std::string& path);
+    bool GioPresent();
     void RenameTags();
     void RenameFiles();
+    void NewPreset();
+    void LoadPreset();
+    void SavePreset();
+    void DeletePreset();
+    void ApplyPreset(const Preset& preset);
     void UndoRename();
     void CopyRenamed();
     void SaveCsv();
@@ -109,6 +141,7 @@ private:
     UserStore m_store;
     TMP3Tag m_tag;
     QString m_showTips;
+    std::unique_ptr<DesktopShell> m_shell;
     bool m_addingStop = false;
     bool m_renameStop = false;
     bool m_shown = false;

@@ -81,6 +81,10 @@ void TfrmMain::CreateActions()
 
     connect(m_actExit, &QAction::triggered, this, &QWidget::close);
     OnTriggered(m_actRename, &TfrmMain::RenameFiles);
+    OnTriggered(m_actNewPreset, &TfrmMain::NewPreset);
+    OnTriggered(m_actLoadPreset, &TfrmMain::LoadPreset);
+    OnTriggered(m_actSavePreset, &TfrmMain::SavePreset);
+    OnTriggered(m_actDeletePreset, &TfrmMain::DeletePreset);
     OnTriggered(m_actUndoRen, &TfrmMain::UndoRename);
     OnTriggered(m_actCopyRen, &TfrmMain::CopyRenamed);
     OnTriggered(m_actSaveCSV, &TfrmMain::SaveCsv);
@@ -94,6 +98,9 @@ void TfrmMain::CreateActions()
     OnTriggered(m_actContact, &TfrmMain::OpenContactPage);
     OnTriggered(m_actCompanySite, &TfrmMain::OpenCompanySite);
     OnTriggered(m_actAbout, &TfrmMain::ShowAbout);
+    OnTriggered(m_actLaunchExp, &TfrmMain::LaunchFileManager);
+    OnTriggered(m_actMapDrive, &TfrmMain::MapNetworkDrive);
+    OnTriggered(m_actDisconnect, &TfrmMain::DisconnectNetworkDrive);
 }
 
 void TfrmMain::CreateMenus()
@@ -187,10 +194,16 @@ void TfrmMain::CreateToolBar()
 
 void TfrmMain::CreatePopupMenus()
 {
+    const auto addCommand = [this](QMenu* menu, const QString& caption, const char* name, void (TfrmMain::*command)()) {
+        QAction* entry = menu->addAction(caption);
+        entry->setObjectName(QString::fromLatin1(name));
+        OnTriggered(entry, command);
+    };
+
     m_popRenamed = new QMenu(this);
     m_popRenamed->setObjectName(QStringLiteral("popRenamed"));
-    m_popRenamed->addAction(QStringLiteral("&Open"))->setObjectName(QStringLiteral("OpenRenamed1"));
-    m_popRenamed->addAction(QStringLiteral("Open &With"))->setObjectName(QStringLiteral("OpenWithRenamed1"));
+    addCommand(m_popRenamed, QStringLiteral("&Open"), "OpenRenamed1", &TfrmMain::OpenRenamedItem);
+    addCommand(m_popRenamed, QStringLiteral("Open &With"), "OpenWithRenamed1", &TfrmMain::OpenRenamedItemWith);
     m_popRenamed->addSeparator();
     AddMenuEntry(m_popRenamed, m_actRemoveSel, QStringLiteral("Remove Selected File(s)"));
 
@@ -207,8 +220,8 @@ void TfrmMain::CreatePopupMenus()
     });
     clearSelection->setObjectName(QStringLiteral("ClearSelection1"));
     m_popLeft->addSeparator();
-    m_popLeft->addAction(QStringLiteral("Open"))->setObjectName(QStringLiteral("OpenFile1"));
-    m_popLeft->addAction(QStringLiteral("Open With..."))->setObjectName(QStringLiteral("OpenWithFile1"));
+    addCommand(m_popLeft, QStringLiteral("Open"), "OpenFile1", &TfrmMain::OpenFileItem);
+    addCommand(m_popLeft, QStringLiteral("Open With..."), "OpenWithFile1", &TfrmMain::OpenFileItemWith);
     m_popLeft->addSeparator();
-    m_popLeft->addAction(QStringLiteral("Properties"))->setObjectName(QStringLiteral("Properties1"));
+    addCommand(m_popLeft, QStringLiteral("Properties"), "Properties1", &TfrmMain::ShowFileItemProperties);
 }

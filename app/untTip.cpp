@@ -1,5 +1,6 @@
 #include "app/untTip.h"
 
+#include "app/ShellOpenOrWarn.h"
 #include "platform/ShellOpen.h"
 #include "platform/WebPages.h"
 
@@ -52,7 +53,7 @@ QFrame* MakeRule(QWidget* parent)
 
 } // namespace
 
-TfrmTip::TfrmTip(const QString& showTips, QWidget* parent)
+TfrmTip::TfrmTip(const QString& showTips, DesktopShell& shell, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_showTips(showTips)
@@ -68,11 +69,12 @@ TfrmTip::TfrmTip(const QString& showTips, QWidget* parent)
 
     auto* btnManual = new QPushButton(QStringLiteral("&User Manual"), this);
     btnManual->setObjectName(QStringLiteral("btnManual"));
-    connect(btnManual, &QPushButton::clicked, this, [] { OpenHelpFile(); });
+    connect(btnManual, &QPushButton::clicked, this, [this, &shell] { OpenOrWarn(shell, this, HelpFileUrl()); });
 
     auto* btnTutorial = new QPushButton(QStringLiteral("Online Video Tutorial"), this);
     btnTutorial->setObjectName(QStringLiteral("btnTutorial"));
-    connect(btnTutorial, &QPushButton::clicked, this, [] { OpenUrl(WebPages::VideoTutorial()); });
+    connect(btnTutorial, &QPushButton::clicked, this,
+            [this, &shell] { OpenOrWarn(shell, this, WebPages::VideoTutorial()); });
 
     auto* btnClose = new QPushButton(QStringLiteral("&Continue with the program"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));

@@ -10,6 +10,7 @@
 
 #include <QTableView>
 
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -143,9 +144,7 @@ CaseResult CopyCase(const BenchContext& context)
             unlink((target + Name("c", i)).c_str());
         sync();
     };
-    CaseResult result;
-    result.n = count;
-    result.baselineSeconds = TimeRaw(emptyTarget, [&] {
+    const auto rawCopy = [&] {
         for (std::size_t i = 0; i < count; ++i) {
             const int in = open((source + Name("c", i)).c_str(), O_RDONLY);
             const int out = open((target + Name("c", i)).c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
@@ -154,17 +153,28 @@ CaseResult CopyCase(const BenchContext& context)
             close(in);
             close(out);
         }
-    });
-
+    };
     std::vector<RenameItem> rows(count);
     for (std::size_t i = 0; i < count; ++i) {
         rows[i][RenameItem::NewName] = Name("c", i);
         rows[i][RenameItem::Path] = source;
     }
-    TimeWatched(result, emptyTarget, [&] {
-        PumpingProgress progress;
-        CopyRows(rows, target, SystemFileOps(), progress);
-    });
+    // The disk's write-back makes single runs swing widely here; the two sides take turns and
+    // each keeps its best.
+    CaseResult result;
+    result.n = count;
+    result.baselineSeconds = 1e9;
+    result.seconds = 1e9;
+    for (int round = 0; round < 3; ++round) {
+        result.baselineSeconds = std::min(result.baselineSeconds, TimeRaw(emptyTarget, rawCopy));
+        CaseResult ours;
+        TimeWatched(ours, emptyTarget, [&] {
+            PumpingProgress progress;
+            CopyRows(rows, target, SystemFileOps(), progress);
+        });
+        result.seconds = std::min(result.seconds, ours.seconds);
+        result.maxGapMs = std::max(result.maxGapMs, ours.maxGapMs);
+    }
     return result;
 }
 

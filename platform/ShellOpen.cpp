@@ -1,12 +1,6 @@
 #include "platform/ShellOpen.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
-
-bool OpenUrl(const QUrl& url)
-{
-    return QDesktopServices::openUrl(url);
-}
 
 QString ProgramFolder()
 {
@@ -16,9 +10,4 @@ QString ProgramFolder()
 QUrl HelpFileUrl()
 {
     return QUrl::fromLocalFile(ProgramFolder() + QStringLiteral("quillmark.html"));
-}
-
-bool OpenHelpFile()
-{
-    return OpenUrl(HelpFileUrl());
 }

@@ -1,6 +1,7 @@
 #include "app/untMain.h"
 #include "batch/RenamedModel.h"
 #include "tests/support/MessageCatcher.h"
+#include "tests/support/WindowControls.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -17,15 +18,6 @@
 #include <QTreeView>
 
 namespace {
-
-template <typename Widget = QWidget>
-Widget* Find(const QObject& window, const char* name)
-{
-    auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
 
 QStringList Column(const QAbstractItemModel* model, int column)
 {

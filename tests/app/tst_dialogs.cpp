@@ -1,35 +1,22 @@
 #include "app/untAbout.h"
 #include "app/untTip.h"
+#include "platform/ShellOpen.h"
 #include "platform/WebPages.h"
+#include "tests/support/FakeShell.h"
+#include "tests/support/MessageCatcher.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include <memory>
 
-// Takes the place of the desktop's browser, so the tests see which page a button opens and no
-// program is started.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
 class TestDialogs : public QObject {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
 
     void tipCheckBoxFollowsSetting_data();
     void tipCheckBoxFollowsSetting();
@@ -43,22 +30,15 @@ private slots:
     void tipHelpButtonsOpenPagesAndStayOpen();
     void aboutLinkOpensProductSite();
     void aboutOkCloses();
+    void pageThatCannotOpenWarns();
 
 private:
-    UrlRecorder m_browser;
+    FakeShell m_shell;
 };
 
 void TestDialogs::init()
 {
-    m_browser.opened.clear();
-    for (const auto* scheme : {"https", "file"})
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_browser, "open");
-}
-
-void TestDialogs::cleanup()
-{
-    for (const auto* scheme : {"https", "file"})
-        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    m_shell = FakeShell();
 }
 
 // The named control; a missing one ends the run, since every later step would need it.
@@ -86,7 +66,7 @@ void TestDialogs::tipCheckBoxFollowsSetting()
 {
     QFETCH(QString, setting);
     QFETCH(bool, checked);
-    TfrmTip tip(setting);
+    TfrmTip tip(setting, m_shell);
     QCOMPARE(Child<QCheckBox>(tip, QStringLiteral("chkShowTip"))->isChecked(), checked);
     QCOMPARE(tip.ShowTips(), setting);
 }
@@ -109,7 +89,7 @@ void TestDialogs::tipSettingAfterClicks()
     QFETCH(QString, setting);
     QFETCH(int, clicks);
     QFETCH(QString, result);
-    TfrmTip tip(setting);
+    TfrmTip tip(setting, m_shell);
     tip.show();
     auto* chkShowTip = Child<QCheckBox>(tip, QStringLiteral("chkShowTip"));
     for (int i = 0; i < clicks; ++i)
@@ -143,9 +123,9 @@ void TestDialogs::captions()
     QFETCH(QString, text);
     std::unique_ptr<QDialog> dialog;
     if (about)
-        dialog = std::make_unique<TfrmAbout>();
+        dialog = std::make_unique<TfrmAbout>(m_shell);
     else
-        dialog = std::make_unique<TfrmTip>(QStringLiteral("1"));
+        dialog = std::make_unique<TfrmTip>(QStringLiteral("1"), m_shell);
     QCOMPARE(dialog->objectName(), about ? QStringLiteral("TfrmAbout") : QStringLiteral("TfrmTip"));
     const QString shown = button.isEmpty() ? dialog->windowTitle()
                                            : Child<QAbstractButton>(*dialog, button)->text();
@@ -162,7 +142,7 @@ void TestDialogs::tipEscapeAndContinueClose_data()
 void TestDialogs::tipEscapeAndContinueClose()
 {
     QFETCH(bool, escape);
-    TfrmTip tip(QStringLiteral("1"));
+    TfrmTip tip(QStringLiteral("1"), m_shell);
     tip.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tip));
     auto* btnClose = Child<QPushButton>(tip, QStringLiteral("btnClose"));
@@ -172,13 +152,12 @@ void TestDialogs::tipEscapeAndContinueClose()
     else
         QTest::mouseClick(btnClose, Qt::LeftButton);
     QVERIFY(!tip.isVisible());
-    QVERIFY(m_browser.opened.isEmpty());
+    QVERIFY(m_shell.opened.isEmpty());
 }
 
 void TestDialogs::tipHelpButtonsOpenPagesAndStayOpen_data()
 {
-    const QUrl helpFile = QUrl::fromLocalFile(
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quillmark.html")));
+    const QUrl helpFile = HelpFileUrl();
     QTest::addColumn<QString>("button");
     QTest::addColumn<QUrl>("page");
     QTest::newRow("btnManual") << QStringLiteral("btnManual") << helpFile;
@@ -189,31 +168,46 @@ void TestDialogs::tipHelpButtonsOpenPagesAndStayOpen()
 {
     QFETCH(QString, button);
     QFETCH(QUrl, page);
-    TfrmTip tip(QStringLiteral("1"));
+    TfrmTip tip(QStringLiteral("1"), m_shell);
     tip.show();
     QTest::mouseClick(Child<QPushButton>(tip, button), Qt::LeftButton);
-    QCOMPARE(m_browser.opened, QList<QUrl>{page});
+    QCOMPARE(m_shell.opened, QList<QUrl>{page});
     QVERIFY(tip.isVisible());
     QCOMPARE(tip.ShowTips(), QStringLiteral("1"));
 }
 
 void TestDialogs::aboutLinkOpensProductSite()
 {
-    TfrmAbout about;
+    TfrmAbout about(m_shell);
     auto* webSite = Child<QLabel>(about, QStringLiteral("lblWebSite"));
     QVERIFY(webSite->text().contains(WebPages::ProductSite().toString()));
     emit webSite->linkActivated(WebPages::ProductSite().toString());
-    QCOMPARE(m_browser.opened, QList<QUrl>{WebPages::ProductSite()});
+    QCOMPARE(m_shell.opened, QList<QUrl>{WebPages::ProductSite()});
 }
 
 void TestDialogs::aboutOkCloses()
 {
-    TfrmAbout about;
+    TfrmAbout about(m_shell);
     about.show();
     auto* btnOK = Child<QPushButton>(about, QStringLiteral("btnOK"));
     QVERIFY(btnOK->isDefault());
     QTest::mouseClick(btnOK, Qt::LeftButton);
     QVERIFY(!about.isVisible());
+}
+
+// The tips dialog's guide button on a desktop that starts nothing: the mend's warning, and the
+// dialog stays.
+void TestDialogs::pageThatCannotOpenWarns()
+{
+    m_shell.openSucceeds = false;
+    TfrmTip tip(QStringLiteral("1"), m_shell);
+    tip.show();
+    MessageCatcher catcher;
+    QTest::mouseClick(Child<QPushButton>(tip, QStringLiteral("btnManual")), Qt::LeftButton);
+    QCOMPARE(catcher.Texts(), QStringList{QStringLiteral("Cannot open ") + HelpFileUrl().toLocalFile() + QStringLiteral(" !")});
+    QCOMPARE(catcher.Messages().first().icon, QMessageBox::Warning);
+    QCOMPARE(catcher.Messages().first().title, QStringLiteral("Quillmark"));
+    QVERIFY(tip.isVisible());
 }
 
 QTEST_MAIN(TestDialogs)

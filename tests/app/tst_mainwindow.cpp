@@ -1,6 +1,7 @@
 #include "app/untMain.h"
 #include "batch/RenamedModel.h"
 #include "tests/support/MessageCatcher.h"
+#include "tests/support/WindowControls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,15 +23,6 @@ Q_DECLARE_METATYPE(Setup)
 namespace {
 
 const QString kSample = QStringLiteral("A SAMPLE FILE-(name)-1900-#2.JPG");
-
-template <typename Widget = QWidget>
-Widget* Find(const QObject& window, const char* name)
-{
-    auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
 
 void Check(TfrmMain& window, const char* name, bool on = true)
 {
@@ -61,11 +53,6 @@ RenameItem Row(const char* name)
     item[RenameItem::OriginalName] = name;
     item[RenameItem::Path] = "/tmp/";
     return item;
-}
-
-RenamedModel* RenameList(const TfrmMain& window)
-{
-    return qobject_cast<RenamedModel*>(Find<QTableView>(window, "lvwRenamed")->model());
 }
 
 void AddRows(TfrmMain& window, std::initializer_list<const char*> names)

@@ -1,6 +1,7 @@
 #include "app/untMain.h"
 #include "batch/RenamedModel.h"
 #include "tests/support/MessageCatcher.h"
+#include "tests/support/WindowControls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -12,20 +13,6 @@
 #include <QToolButton>
 
 namespace {
-
-template <typename Widget = QWidget>
-Widget* Find(const QObject& window, const char* name)
-{
-    auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
-
-RenamedModel* RenameList(const TfrmMain& window)
-{
-    return qobject_cast<RenamedModel*>(Find<QTableView>(window, "lvwRenamed")->model());
-}
 
 } // namespace
 

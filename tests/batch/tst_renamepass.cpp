@@ -3,7 +3,7 @@
 #include "batch/RenamePass.h"
 #include "engine/DateStamp.h"
 #include "platform/FileOps.h"
-#include "platform/PassProgress.h"
+#include "tests/support/CountingProgress.h"
 #include "tests/support/FakeFileOps.h"
 
 #include <QDir>
@@ -17,21 +17,6 @@
 #include <random>
 
 namespace {
-
-// Goes on until `limit` rows are done.
-class Progress : public PassProgress {
-public:
-    explicit Progress(std::size_t limit = SIZE_MAX)
-        : m_limit(limit)
-    {
-    }
-    bool Continue() override { return m_done < m_limit; }
-    void Advance(std::size_t) override { ++m_done; }
-
-private:
-    std::size_t m_limit;
-    std::size_t m_done = 0;
-};
 
 // name -> content of every entry of a folder; a subfolder shows as "<folder>".
 std::map<std::string, std::string> Snapshot(const QString& folder)
@@ -134,7 +119,7 @@ void RenamePassTest::counterFromStartNumber()
     settings.fileRules.counter = true;
     settings.extRules.counter = true;
     settings.extRules.countstart = "99";  // the extension counts from the file-name start too
-    Progress progress;
+    CountingProgress progress;
     const RenamePassResult result = RenameRows(rows, settings, SystemFileOps(), progress);
     QCOMPARE(result.end, RenamePassResult::End::Completed);
     QCOMPARE(Column(rows, RenameItem::NewName), (Names{"a5.txt5", "b6.txt6", "c7.7"}));
@@ -169,7 +154,7 @@ void RenamePassTest::dateTextPerKind()
     settings.fileRules.fdate = true;
     settings.fileRules.fdatetype = type.toStdString();
     settings.fileRules.dateformat = "YYYYMMDD";
-    Progress progress;
+    CountingProgress progress;
     RenameRows(rows, settings, SystemFileOps(), progress);
     QCOMPARE(QString::fromStdString(rows[0][RenameItem::NewName]), expected);
 }
@@ -187,7 +172,7 @@ void RenamePassTest::foldersMode()
     settings.fileRules.textreptextw = "Beta";
     settings.fileRules.textadd = true;
     rows[1][RenameItem::OriginalName] = "alpha2";
-    Progress progress;
+    CountingProgress progress;
     RenamePassResult result = RenameRows(rows, settings, SystemFileOps(), progress);
     QCOMPARE(result.folderFailures, 1);
     QCOMPARE(Column(rows, RenameItem::NewName), (Names{"", "Beta2", "Trip.2024"}));
@@ -219,7 +204,7 @@ void RenamePassTest::stopAfterThirdRow()
     }
     RenamePassSettings settings;
     settings.fileRules.upper = true;
-    Progress progress(3);
+    CountingProgress progress(3);
     const RenamePassResult result = RenameRows(rows, settings, SystemFileOps(), progress);
     QCOMPARE(result.end, RenamePassResult::End::Stopped);
     for (int i = 0; i < 10; ++i)
@@ -237,7 +222,7 @@ void RenamePassTest::blankNameEndsTheWalk()
     settings.fileRules.remnum = true;
     settings.fileRules.textadd = true;
     settings.fileRules.text = "";
-    Progress progress;
+    CountingProgress progress;
     // a0 -> a, then a1 -> a is refused (taken); the digits-only name of row 4 comes out blank.
     const RenamePassResult result = RenameRows(rows, settings, SystemFileOps(), progress);
     QCOMPARE(result.end, RenamePassResult::End::BlankName);
@@ -259,7 +244,7 @@ void RenamePassTest::slashInNameEndsTheWalk()
     settings.fileRules.textrep = true;
     settings.fileRules.textreptext = "-";
     settings.fileRules.textreptextw = "/";
-    Progress progress;
+    CountingProgress progress;
     const RenamePassResult result = RenameRows(rows, settings, SystemFileOps(), progress);
     QCOMPARE(result.end, RenamePassResult::End::SlashInName);
     QCOMPARE(Column(rows, RenameItem::NewName), (Names{"a", ""}));
@@ -278,7 +263,7 @@ void RenamePassTest::renamedRowsAreSkipped()
     settings.start = 10;
     settings.fileRules.counter = true;
     settings.fileRules.countlen = "2";
-    Progress progress;
+    CountingProgress progress;
     RenameRows(rows, settings, SystemFileOps(), progress);
     QCOMPARE(Column(rows, RenameItem::NewName), (Names{"a10", "b2", "c12"}));
     QCOMPARE(Snapshot(folder.QPath()).at("b2"), std::string("content of b2"));
@@ -294,7 +279,7 @@ void RenamePassTest::refusedMoveClaimsNoName()
     settings.fileRules.upper = true;
     FakeFileOps ops;
     ops.FailCall(FakeFileOps::Op::MoveFile, 2, "Permission denied");
-    Progress progress;
+    CountingProgress progress;
     const RenamePassResult result = RenameRows(rows, settings, ops, progress);
     QCOMPARE(result.end, RenamePassResult::End::Completed);
     QCOMPARE(result.failures, 1);
@@ -315,7 +300,7 @@ void RenamePassTest::undoRestoresAChain()
     settings.fileRules.textrep = true;
     settings.fileRules.textreptext = "a";
     settings.fileRules.textreptextw = "z";
-    Progress progress;
+    CountingProgress progress;
     RenameRows(rows, settings, SystemFileOps(), progress);
     rows[1][RenameItem::NewName].clear();
     settings.fileRules.textreptext = "b";
@@ -342,7 +327,7 @@ void RenamePassTest::undoFailureKeepsTheRow()
     std::vector<RenameItem> rows = folder.Rows({"x", "y"});
     RenamePassSettings settings;
     settings.fileRules.upper = true;
-    Progress progress;
+    CountingProgress progress;
     RenameRows(rows, settings, SystemFileOps(), progress);
     FakeFileOps ops;
     ops.FailCall(FakeFileOps::Op::MoveFile, 1, "Device or resource busy");  // the last row goes first
@@ -369,7 +354,7 @@ void RenamePassTest::copyReplacesAndCounts()
     std::vector<RenameItem> rows = source.Rows({"one", "two", "three"});
     rows[0][RenameItem::NewName] = "one";
     rows[2][RenameItem::NewName] = "three";
-    Progress progress;
+    CountingProgress progress;
     CopyPassResult result = CopyRows(rows, target.Path(), SystemFileOps(), progress);
     QCOMPARE(result.copied, 2);
     QCOMPARE(result.failures, 0);
@@ -382,7 +367,7 @@ void RenamePassTest::copyReplacesAndCounts()
     QCOMPARE(result.failures, 1);
     QCOMPARE(result.firstReason, std::string("No space left on device"));
 
-    Progress stopAtOnce(0);
+    CountingProgress stopAtOnce(0);
     result = CopyRows(rows, target.Path(), SystemFileOps(), stopAtOnce);
     QVERIFY(result.stopped);
     QCOMPARE(result.copied, 0);
@@ -398,7 +383,7 @@ void RenamePassTest::csvBytes()
     rows[0][RenameItem::ModifiedDate] = "05/01/2009";
     rows[1][RenameItem::OriginalName] = "x, \"y\".jpg";
     rows[1][RenameItem::Path] = "/pics/";
-    Progress progress;
+    CountingProgress progress;
     const std::string text = CsvText(rows, DateTime{2009, 3, 7, 14, 5, 9}, "March", progress);
     QCOMPARE(QByteArray::fromStdString(text),
              QByteArray("Quillmark - Renamed Files List \r\n\r\n"
@@ -457,7 +442,7 @@ void RenamePassTest::randomizedSafety()
         FakeFileOps ops;
         if (random.bounded(3) == 0)
             ops.FailCall(FakeFileOps::Op::MoveFile, 1 + static_cast<int>(random.bounded(4)), "Permission denied");
-        Progress progress(random.bounded(4) == 0 ? random.bounded(static_cast<quint32>(rows.size())) : SIZE_MAX);
+        CountingProgress progress(random.bounded(4) == 0 ? random.bounded(static_cast<quint32>(rows.size())) : SIZE_MAX);
         RenameRows(rows, settings, ops, progress);
 
         const auto after = Snapshot(folder.QPath());
@@ -469,7 +454,7 @@ void RenamePassTest::randomizedSafety()
             QCOMPARE(after.at(bearer), "content of " + row[RenameItem::OriginalName]);
         }
 
-        Progress unlimited;
+        CountingProgress unlimited;
         const UndoPassResult undo = UndoRows(rows, true, SystemFileOps(), unlimited);
         QCOMPARE(undo.failures, 0);
         QCOMPARE(Snapshot(folder.QPath()), before);

@@ -1,5 +1,5 @@
 #include "batch/TagPass.h"
-#include "platform/PassProgress.h"
+#include "tests/support/CountingProgress.h"
 #include "tags/MP3Tag.h"
 
 #include <QFile>
@@ -8,21 +8,6 @@
 #include <QTest>
 
 namespace {
-
-// Stops the pass once `limit` rows are done.
-class CountingProgress : public PassProgress {
-public:
-    explicit CountingProgress(std::size_t limit = SIZE_MAX)
-        : m_limit(limit)
-    {
-    }
-    bool Continue() override { return m_done < m_limit; }
-    void Advance(std::size_t) override { ++m_done; }
-
-private:
-    std::size_t m_limit;
-    std::size_t m_done = 0;
-};
 
 QByteArray Field(const char* text, int width)
 {
