@@ -4,7 +4,7 @@
 #include "platform/DesktopShell.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,21 +29,27 @@ QString FailureText(const QString& what, const QString& reason)
     return what + QStringLiteral(" !\r\nPossible Reason: ") + reason;
 }
 
-QDialogButtonBox* Buttons(QDialog* dialog, const QString& caption, const char* name, QPushButton*& button)
+// The dialog's own button, the default, and Cancel, at the bottom right.
+QHBoxLayout* Buttons(QDialog* dialog, const QString& caption, const char* name, QPushButton*& button)
 {
-    auto* buttons = new QDialogButtonBox(dialog);
-    button = buttons->addButton(caption, QDialogButtonBox::AcceptRole);
+    button = new QPushButton(caption, dialog);
     button->setObjectName(QString::fromLatin1(name));
     button->setDefault(true);
-    buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("btnCancel"));
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(button);
+    buttons->addWidget(cancel);
     return buttons;
 }
 
 } // namespace
 
 TfrmMapDrive::TfrmMapDrive(DesktopShell& shell, QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_shell(shell)
 {
     setObjectName(QStringLiteral("TfrmMapDrive"));
@@ -62,7 +68,7 @@ TfrmMapDrive::TfrmMapDrive(DesktopShell& shell, QWidget* parent)
     hint->setWordWrap(true);
     hint->setForegroundRole(QPalette::PlaceholderText);
 
-    QDialogButtonBox* buttons = Buttons(this, QStringLiteral("&Connect"), "btnConnect", m_btnConnect);
+    QHBoxLayout* buttons = Buttons(this, QStringLiteral("&Connect"), "btnConnect", m_btnConnect);
     connect(m_btnConnect, &QPushButton::clicked, this, &TfrmMapDrive::Connect);
 
     auto* layout = new QVBoxLayout(this);
@@ -72,7 +78,7 @@ TfrmMapDrive::TfrmMapDrive(DesktopShell& shell, QWidget* parent)
     layout->addWidget(m_edAddress);
     layout->addWidget(hint);
     layout->addSpacing(6);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
     hint->setFixedWidth(m_edAddress->minimumWidth());
 }
 
@@ -88,7 +94,7 @@ void TfrmMapDrive::Connect()
         accept();
         return;
     }
-    ShowMessage(this, QMessageBox::Warning, FailureText(QStringLiteral("Cannot connect ") + address, run.reason));
+    ShowMessage(this, QMessageBox::Warning, FailureText(QStringLiteral("Cannot connect to ") + address, run.reason));
     m_edAddress->setFocus();
 }
 
@@ -110,7 +116,7 @@ TfrmDisconnect::TfrmDisconnect(DesktopShell& shell, std::vector<NetworkMount> mo
     }
     m_lstMounts->setCurrentRow(0);
 
-    QDialogButtonBox* buttons = Buttons(this, QStringLiteral("&Disconnect"), "btnDisconnect", m_btnDisconnect);
+    QHBoxLayout* buttons = Buttons(this, QStringLiteral("&Disconnect"), "btnDisconnect", m_btnDisconnect);
     connect(m_btnDisconnect, &QPushButton::clicked, this, &TfrmDisconnect::Disconnect);
     connect(m_lstMounts, &QListWidget::itemActivated, this, &TfrmDisconnect::Disconnect);
 
@@ -119,7 +125,7 @@ TfrmDisconnect::TfrmDisconnect(DesktopShell& shell, std::vector<NetworkMount> mo
     layout->addWidget(prompt);
     layout->addWidget(m_lstMounts, 1);
     layout->addSpacing(6);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
     resize(440, 260);
 }
 

@@ -1,6 +1,6 @@
 #include "app/untOpenWith.h"
 
-#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,13 +56,17 @@ TfrmOpenWith::TfrmOpenWith(const QString& fileName, std::vector<DesktopApplicati
     m_edCommand->setPlaceholderText(QStringLiteral("program --option %f"));
     commandLabel->setBuddy(m_edCommand);
 
-    auto* buttons = new QDialogButtonBox(this);
-    m_btnOpen = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
+    m_btnOpen = new QPushButton(QStringLiteral("&Open"), this);
     m_btnOpen->setObjectName(QStringLiteral("btnOpen"));
     m_btnOpen->setDefault(true);
-    buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("btnCancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    connect(m_btnOpen, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_btnOpen);
+    buttons->addWidget(btnCancel);
 
     connect(m_lstPrograms, &QListWidget::currentRowChanged, this, &TfrmOpenWith::ProgramChosen);
     connect(m_lstPrograms, &QListWidget::itemActivated, this, &QDialog::accept);
@@ -80,7 +84,7 @@ TfrmOpenWith::TfrmOpenWith(const QString& fileName, std::vector<DesktopApplicati
     layout->addWidget(commandLabel);
     layout->addWidget(m_edCommand);
     layout->addSpacing(6);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
 
     m_btnOpen->setEnabled(false);
     if (m_applications.empty()) {
@@ -91,7 +95,7 @@ TfrmOpenWith::TfrmOpenWith(const QString& fileName, std::vector<DesktopApplicati
         m_lstPrograms->setCurrentRow(0);
         m_lstPrograms->setFocus();
     }
-    resize(440, m_applications.empty() ? 200 : 400);
+    resize(440, m_applications.empty() ? 200 : 340);
 }
 
 QString TfrmOpenWith::Command() const

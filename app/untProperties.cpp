@@ -3,11 +3,13 @@
 #include "source/EntryTexts.h"
 
 #include <QDateTime>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QFormLayout>
 #include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QMimeDatabase>
 #include <QPushButton>
 #include <QStyle>
@@ -74,7 +76,8 @@ QFrame* Rule(QWidget* parent)
 } // namespace
 
 TfrmProperties::TfrmProperties(const std::string& path, const ItemStatus& status, QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TfrmProperties"));
     const std::size_t slash = path.find_last_of('/');
@@ -97,18 +100,30 @@ TfrmProperties::TfrmProperties(const std::string& path, const ItemStatus& status
     header->addWidget(icon);
     header->addWidget(title, 1);
 
-    const auto form = [this](std::initializer_list<std::pair<QString, QString>> rows) {
-        auto* layout = new QFormLayout;
-        layout->setLabelAlignment(Qt::AlignLeft);
-        layout->setHorizontalSpacing(18);
-        for (const auto& [caption, text] : rows)
-            layout->addRow(caption, Value(text, this));
-        return layout;
-    };
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignLeft);
+    form->setHorizontalSpacing(18);
+    form->setVerticalSpacing(6);
+    const auto add = [&](const QString& caption, const QString& text) { form->addRow(caption, Value(text, this)); };
+    add(QStringLiteral("Type:"), QStringLiteral("%1 (%2)").arg(type.comment(), type.name()));
+    add(QStringLiteral("Folder:"), Text(folder));
+    add(status.kind == EntryKind::Folder ? QStringLiteral("Contains:") : QStringLiteral("Size:"), SizeLine(path, status));
+    form->addRow(Rule(this));
+    add(QStringLiteral("Created:"), MomentText(status.created));
+    add(QStringLiteral("Modified:"), MomentText(status.modified));
+    add(QStringLiteral("Accessed:"), MomentText(status.accessed));
+    form->addRow(Rule(this));
+    add(QStringLiteral("Permissions:"), PermissionText(status.permissions));
+    add(QStringLiteral("Owner:"), Text(status.owner));
+    add(QStringLiteral("Group:"), Text(status.group));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("btnOK"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setDefault(true);
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnOK);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 12);
@@ -116,18 +131,7 @@ TfrmProperties::TfrmProperties(const std::string& path, const ItemStatus& status
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(header);
     layout->addWidget(Rule(this));
-    layout->addLayout(form({{QStringLiteral("Type:"), QStringLiteral("%1 (%2)").arg(type.comment(), type.name())},
-                            {QStringLiteral("Folder:"), Text(folder)},
-                            {status.kind == EntryKind::Folder ? QStringLiteral("Contains:") : QStringLiteral("Size:"),
-                             SizeLine(path, status)}}));
-    layout->addWidget(Rule(this));
-    layout->addLayout(form({{QStringLiteral("Created:"), MomentText(status.created)},
-                            {QStringLiteral("Modified:"), MomentText(status.modified)},
-                            {QStringLiteral("Accessed:"), MomentText(status.accessed)}}));
-    layout->addWidget(Rule(this));
-    layout->addLayout(form({{QStringLiteral("Permissions:"), PermissionText(status.permissions)},
-                            {QStringLiteral("Owner:"), Text(status.owner)},
-                            {QStringLiteral("Group:"), Text(status.group)}}));
+    layout->addLayout(form);
     layout->addSpacing(4);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
 }

@@ -11,13 +11,17 @@
 #include <QGuiApplication>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVariantMap>
 #include <QWindow>
 
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <optional>
 
 namespace {
 
@@ -25,6 +29,9 @@ namespace {
 // which the window does not paint.
 constexpr int kDBusTimeoutMs = 3000;
 constexpr int kRunTimeoutMs = 60000;
+// How long xdg-open has to say that nothing handles an address. Desktop openers answer well
+// within it; one that is still running has started a program in its foreground.
+constexpr int kOpenWaitMs = 2000;
 
 const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
 
@@ -34,6 +41,51 @@ QString PortalParent(QWindow* window)
     if (!window || QGuiApplication::platformName() != u"xcb")
         return {};
     return QStringLiteral("x11:") + QString::number(window->winId(), 16);
+}
+
+// Opens the address with xdg-open and waits briefly for its verdict: QDesktopServices only says
+// whether xdg-open itself started, not whether anything handled the address. A small shell,
+// detached from us, runs xdg-open and writes its exit status into a pipe, so a program that
+// xdg-open keeps in its foreground never depends on our lifetime. Empty without xdg-open.
+std::optional<bool> OpenWithXdgOpen(const QUrl& url)
+{
+    QByteArray opener = QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("xdg-open")));
+    if (opener.isEmpty())
+        return std::nullopt;
+    QByteArray address = url.isLocalFile() ? QFile::encodeName(url.toLocalFile()) : url.toEncoded();
+    QByteArray shell("/bin/sh");
+    QByteArray option("-c");
+    QByteArray script(R"("$1" "$2" 3>&-; echo $? >&3)");
+    QByteArray name("sh");
+    char* const argv[] = {shell.data(), option.data(), script.data(), name.data(), opener.data(), address.data(), nullptr};
+    int pipeEnds[2];
+    if (pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0)
+        return std::nullopt;
+    const pid_t helper = fork();
+    if (helper < 0) {
+        close(pipeEnds[0]);
+        close(pipeEnds[1]);
+        return std::nullopt;
+    }
+    if (helper == 0) {
+        // Only async-signal-safe calls from here on. The grandchild is the shell; its parent
+        // ends at once, so nothing of ours waits for it.
+        if (fork() == 0 && dup2(pipeEnds[1], 3) == 3)
+            execv(argv[0], argv);
+        _exit(0);
+    }
+    close(pipeEnds[1]);
+    waitpid(helper, nullptr, 0);
+
+    QEventLoop loop;
+    QSocketNotifier answer(pipeEnds[0], QSocketNotifier::Read);
+    QObject::connect(&answer, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kOpenWaitMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    char status[8] = {};
+    const ssize_t got = read(pipeEnds[0], status, sizeof status - 1);
+    close(pipeEnds[0]);
+    return got <= 0 || status[0] == '0';
 }
 
 } // namespace
@@ -70,6 +122,8 @@ bool SystemShell::OpenUrl(const QUrl& url)
 {
     if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
         return false;
+    if (const std::optional<bool> opened = OpenWithXdgOpen(url))
+        return *opened;
     return QDesktopServices::openUrl(url);
 }
 

@@ -25,8 +25,9 @@ class DesktopShell {
 public:
     virtual ~DesktopShell() = default;
 
-    // Hands a page, a file or a folder to the desktop's default program. False when nothing
-    // could be started, which includes a local file that does not exist.
+    // Hands a page, a file or a folder to the desktop's default program. False when the
+    // desktop reports that nothing handles it, and for a local file that does not exist; a
+    // program still busy starting after a short wait counts as started.
     virtual bool OpenUrl(const QUrl& url) = 0;
 
     // Asks the desktop's own chooser of a program for the item. False when no chooser
@@ -52,8 +53,8 @@ public:
     virtual ProgramRun RunProgram(const QString& program, const QStringList& arguments) = 0;
 };
 
-// The services of this desktop: QDesktopServices, the desktop portal and the file manager
-// over D-Bus, the desktop entries, and QProcess.
+// The services of this desktop: xdg-open (QDesktopServices where it is missing), the desktop
+// portal and the file manager over D-Bus, the desktop entries, and QProcess.
 class SystemShell final : public DesktopShell {
 public:
     bool OpenUrl(const QUrl& url) override;

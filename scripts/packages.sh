@@ -16,6 +16,7 @@ RUN_PACKAGES=(
 
 # What running it on a desktop needs besides: the opener of pages and files.
 DESKTOP_PACKAGES=(
+    libglib2.0-bin
     xdg-utils
 )
 

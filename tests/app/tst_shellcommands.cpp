@@ -347,7 +347,7 @@ void ShellCommandsTest::connectNetworkLocation()
     const QStringList mount{QStringLiteral("RunProgram"), QStringLiteral("gio"), QStringLiteral("mount"), QStringLiteral("smb://server/share")};
     QCOMPARE(m_shell->calls, (QList<QStringList>{mount, mount}));
     QCOMPARE(catcher.Texts(), (QStringList{QStringLiteral("Please type the address of a network location !"),
-                                           QStringLiteral("Cannot connect smb://server/share !\r\nPossible Reason: Host not found")}));
+                                           QStringLiteral("Cannot connect to smb://server/share !\r\nPossible Reason: Host not found")}));
     QVERIFY(closed);
 }
 
