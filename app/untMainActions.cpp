@@ -158,14 +158,14 @@ void TfrmMain::CreateToolBar()
     toolbar->setIconSize(QSize(32, 32));
     toolbar->toggleViewAction()->setVisible(false);
 
-    const auto addButton = [&](const ToolButton& spec, QAction* runs) {
+    const auto addButton = [&](const ToolButton& tool, QAction* runs) {
         auto* button = new QToolButton;
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setIcon(QIcon::fromTheme(QString::fromLatin1(spec.iconName), style()->standardIcon(spec.fallback)));
+        button->setObjectName(QString::fromLatin1(tool.name));
+        button->setIcon(QIcon::fromTheme(QString::fromLatin1(tool.iconName), style()->standardIcon(tool.fallback)));
         button->setIconSize(QSize(32, 32));
         button->setFixedSize(46, 40);
         button->setAutoRaise(true);
-        button->setToolTip(spec.tooltip);
+        button->setToolTip(tool.tooltip);
         toolbar->addWidget(button);
         if (runs) {
             connect(button, &QToolButton::clicked, runs, &QAction::trigger);
