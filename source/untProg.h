@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "batch/StopWindow.h"
 
 class QLabel;
-class QPushButton;
 
 // The progress window of the subfolder walk. Made once at start-up with the main window as
-// parent and kept hidden; the walk shows it and hides it. There is no close box and every
-// close is refused, the window manager's too: hide() it.
-class TfrmProg : public QWidget {
+// parent and kept hidden; the walk shows it and hides it.
+class TfrmProg : public StopWindow {
     Q_OBJECT
 
 public:
@@ -17,15 +15,6 @@ public:
     // The subfolder the walk entered last; the text stays until the next call.
     void SetFolderName(const QString& name);
 
-signals:
-    // Stop was clicked; the walk that listens decides what stopping means.
-    void stopClicked();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     QLabel* m_pnlProg;
-    QPushButton* m_btnStop;
 };
