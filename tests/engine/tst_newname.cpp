@@ -1,6 +1,8 @@
 #include "engine/DateStamp.h"
 #include "engine/NewName.h"
 
+#include "tests/support/ByteText.h"
+
 #include <QTest>
 
 #include <stdexcept>
@@ -17,11 +19,6 @@ RenameRules Rules(Edit edit)
     RenameRules rules;
     edit(rules);
     return rules;
-}
-
-QByteArray Bytes(const std::string& text)
-{
-    return QByteArray::fromStdString(text);
 }
 
 DateTime FixedNow()

@@ -1,20 +1,10 @@
 #include "engine/untGenLib.h"
 
+#include "tests/support/ByteText.h"
+
 #include <QTest>
 
 #include <stdexcept>
-
-// Byte columns keep names exactly, invalid UTF-8 included.
-namespace {
-std::string Str(const QByteArray& bytes)
-{
-    return bytes.toStdString();
-}
-QByteArray Bytes(const std::string& text)
-{
-    return QByteArray::fromStdString(text);
-}
-} // namespace
 
 class TextOpsTest : public QObject {
     Q_OBJECT

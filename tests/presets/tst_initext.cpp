@@ -1,17 +1,8 @@
 #include "presets/IniText.h"
 
-#include <QTest>
+#include "tests/support/ByteText.h"
 
-namespace {
-std::string Str(const QByteArray& bytes)
-{
-    return bytes.toStdString();
-}
-QByteArray Bytes(const std::string& text)
-{
-    return QByteArray::fromStdString(text);
-}
-} // namespace
+#include <QTest>
 
 class IniTextTest : public QObject {
     Q_OBJECT

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "tests/support/ByteText.h"
+
 #include <QTest>
 
 #include <cerrno>
@@ -16,11 +18,6 @@ namespace {
 const QByteArray kMissingFile = "File doesn`t exist or is not valid !";
 const QByteArray kReadOnly = "Can´t write ID3 tag information !";
 const QByteArray kEAcute = "\xC3\xA9";
-
-QByteArray Bytes(const std::string& text)
-{
-    return QByteArray::fromStdString(text);
-}
 
 // Stands for the audio in front of a tag; it never starts a tag block.
 QByteArray Audio(int size)
