@@ -44,9 +44,9 @@ std::string EncodedPath(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-void WriteOrThrow(const std::string& path, const std::string& text)
+void WriteOrThrow(const std::string& path, const std::function<void(const TextOutput&)>& produce)
 {
-    const FileStatus status = WriteWholeFile(path, text);
+    const FileStatus status = WriteWholeFile(path, produce);
     if (!status.ok)
         throw std::runtime_error("Cannot write file \"" + path + "\". " + status.error);
 }
@@ -205,7 +205,9 @@ void TfrmMain::SaveCsv()
     const auto tidy = qScopeGuard([this] { SetPassRunning(false); });
     const bool neverStop = false;
     WindowProgress progress(neverStop);
-    WriteOrThrow(EncodedPath(target), CsvText(m_renamed->Rows(), now, month, progress));
+    WriteOrThrow(EncodedPath(target), [&](const TextOutput& output) {
+        WriteCsv(m_renamed->Rows(), now, month, output, progress);
+    });
 }
 
 void TfrmMain::SaveM3u()
@@ -225,5 +227,7 @@ void TfrmMain::SaveM3u()
     const auto tidy = qScopeGuard([this] { SetPassRunning(false); });
     const bool neverStop = false;
     WindowProgress progress(neverStop);
-    WriteOrThrow(EncodedPath(target), M3uText(m_renamed->Rows(), m_tag, progress));
+    WriteOrThrow(EncodedPath(target), [&](const TextOutput& output) {
+        WriteM3u(m_renamed->Rows(), m_tag, output, progress);
+    });
 }

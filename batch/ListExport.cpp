@@ -4,6 +4,8 @@
 #include "platform/PassProgress.h"
 #include "tags/MP3Tag.h"
 
+#include <array>
+
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
@@ -34,9 +36,27 @@ std::string ExportDate(const DateTime& now, std::string_view monthName)
     return text;
 }
 
+// The characters that make a field need quotes, by byte.
+constexpr std::array<bool, 256> kQuoted = [] {
+    std::array<bool, 256> quoted{};
+    for (const unsigned char c : {',', '"', '\r', '\n'})
+        quoted[c] = true;
+    return quoted;
+}();
+
+// Looks at every byte without stopping early: fields are short, and a loop without branches
+// is the faster one.
+bool NeedsQuotes(const std::string& field)
+{
+    bool quoted = false;
+    for (const unsigned char c : field)
+        quoted |= kQuoted[c];
+    return quoted;
+}
+
 void AppendField(std::string& out, const std::string& field)
 {
-    if (field.find_first_of(",\"\r\n") == std::string::npos) {
+    if (!NeedsQuotes(field)) {
         out += field;
         return;
     }
@@ -49,13 +69,39 @@ void AppendField(std::string& out, const std::string& field)
     out += '"';
 }
 
+// Collects the text and hands it on a piece at a time, so no text of the whole list's size is
+// built and the pieces are written while they are still in the cache.
+class Pieces {
+public:
+    explicit Pieces(const TextOutput& output)
+        : m_output(output)
+    {
+        m_text.reserve(kPieceSize * 2);
+    }
+
+    std::string& Text() { return m_text; }
+    bool Full() const { return m_text.size() >= kPieceSize; }
+
+    void Flush()
+    {
+        if (!m_text.empty())
+            m_output(m_text);
+        m_text.clear();
+    }
+
+private:
+    static constexpr std::size_t kPieceSize = 256 * 1024;
+    const TextOutput& m_output;
+    std::string m_text;
+};
+
 } // namespace
 
-std::string CsvText(const std::vector<RenameItem>& rows, const DateTime& now, std::string_view monthName,
-                    PassProgress& progress)
+void WriteCsv(const std::vector<RenameItem>& rows, const DateTime& now, std::string_view monthName,
+              const TextOutput& output, PassProgress& progress)
 {
-    std::string text;
-    text.reserve(200 + rows.size() * 100);
+    Pieces pieces(output);
+    std::string& text = pieces.Text();
     text += "Quillmark - Renamed Files List ";
     text += kLineEnd;
     text += kLineEnd;
@@ -67,33 +113,38 @@ std::string CsvText(const std::vector<RenameItem>& rows, const DateTime& now, st
     text += kLineEnd;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const RenameItem& row = rows[i];
-        bool first = true;
-        for (const RenameItem::Column column : {RenameItem::OriginalName, RenameItem::NewName, RenameItem::Path,
-                                                RenameItem::Type, RenameItem::ModifiedDate}) {
-            if (!first)
-                text += ',';
-            first = false;
+        AppendField(text, row[RenameItem::OriginalName]);
+        for (const RenameItem::Column column : {RenameItem::NewName, RenameItem::Path, RenameItem::Type,
+                                                RenameItem::ModifiedDate}) {
+            text += ',';
             AppendField(text, row[column]);
         }
         text += kLineEnd;
-        progress.Advance(i);
+        // A row costs far less than a look at the clock: progress is told once per piece.
+        if (pieces.Full()) {
+            pieces.Flush();
+            progress.Advance(i);
+        }
     }
-    return text;
+    pieces.Flush();
 }
 
-std::string M3uText(const std::vector<RenameItem>& rows, TMP3Tag& tag, PassProgress& progress)
+void WriteM3u(const std::vector<RenameItem>& rows, TMP3Tag& tag, const TextOutput& output, PassProgress& progress)
 {
-    std::string text = "#EXTM3U";
+    Pieces pieces(output);
+    std::string& text = pieces.Text();
+    text += "#EXTM3U";
     text += kLineEnd;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const RenameItem& row = rows[i];
-        const std::string file = CurrentPath(row);
+        const std::string file = CurrentPath(rows[i]);
         tag.SetFilename(file);
         text += "#EXTINF:0," + tag.Artist() + " - " + tag.Title();
         text += kLineEnd;
         text += file;
         text += kLineEnd;
+        if (pieces.Full())
+            pieces.Flush();
         progress.Advance(i);
     }
-    return text;
+    pieces.Flush();
 }

@@ -191,7 +191,8 @@ CaseResult CsvCase(const BenchContext& context)
     const std::string target = context.scratch + "list.csv";
     const DateTime now{2009, 3, 5, 14, 5, 9};
     PumpingProgress untimed;
-    const std::string bytes = CsvText(rows, now, "March", untimed);
+    std::string bytes;
+    WriteCsv(rows, now, "March", [&bytes](std::string_view piece) { bytes += piece; }, untimed);
     CaseResult result;
     result.n = context.files;
     result.baselineSeconds = TimeRaw([] {}, [&] {
@@ -202,7 +203,8 @@ CaseResult CsvCase(const BenchContext& context)
     });
     TimeWatched(result, [] {}, [&] {
         PumpingProgress progress;
-        if (!WriteWholeFile(target, CsvText(rows, now, "March", progress)).ok)
+        const auto produce = [&](const TextOutput& output) { WriteCsv(rows, now, "March", output, progress); };
+        if (!WriteWholeFile(target, produce).ok)
             std::perror("csv");
     });
     return result;

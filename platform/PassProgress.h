@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/VectorState.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
@@ -23,7 +25,11 @@ public:
 // not after every item, so a loop over 100,000 items costs little and the window stays live.
 class EventPump {
 public:
-    EventPump() { m_sinceLast.start(); }
+    EventPump()
+    {
+        ClearUpperVectorState();
+        m_sinceLast.start();
+    }
 
     // The time has come to let events through; a caller may refresh its progress display first.
     bool Due() const { return m_sinceLast.elapsed() >= 15; }
@@ -33,6 +39,7 @@ public:
         if (!Due())
             return;
         QCoreApplication::processEvents();
+        ClearUpperVectorState();
         m_sinceLast.restart();
     }
 

@@ -375,7 +375,7 @@ void RenamePassTest::copyReplacesAndCounts()
 
 void RenamePassTest::csvBytes()
 {
-    std::vector<RenameItem> rows(2);
+    std::vector<RenameItem> rows(3);
     rows[0][RenameItem::OriginalName] = "a.jpg";
     rows[0][RenameItem::NewName] = "b.jpg";
     rows[0][RenameItem::Path] = "/pics/";
@@ -383,16 +383,41 @@ void RenamePassTest::csvBytes()
     rows[0][RenameItem::ModifiedDate] = "05/01/2009";
     rows[1][RenameItem::OriginalName] = "x, \"y\".jpg";
     rows[1][RenameItem::Path] = "/pics/";
-    CountingProgress progress;
-    const std::string text = CsvText(rows, DateTime{2009, 3, 7, 14, 5, 9}, "March", progress);
-    QCOMPARE(QByteArray::fromStdString(text),
+    rows[2][RenameItem::OriginalName] = "two\r\nlines";
+    rows[2][RenameItem::Type] = std::string("nul\0, then comma", 16);
+    const auto csvOf = [](const std::vector<RenameItem>& list, const DateTime& now) {
+        CountingProgress progress;
+        std::string text;
+        WriteCsv(list, now, "March", [&text](std::string_view piece) { text += piece; }, progress);
+        return text;
+    };
+    QCOMPARE(QByteArray::fromStdString(csvOf(rows, DateTime{2009, 3, 7, 14, 5, 9})),
              QByteArray("Quillmark - Renamed Files List \r\n\r\n"
                         "Date : 07, March 2009 02:05:09 pm\r\n\r\n"
                         "Original Name,New Name,Path,Type,Date\r\n\r\n"
                         "a.jpg,b.jpg,/pics/,JPEG image,05/01/2009\r\n"
-                        "\"x, \"\"y\"\".jpg\",,/pics/,,\r\n"));
-    QVERIFY(CsvText({}, DateTime{2009, 3, 7, 0, 5, 9}, "March", progress).find("12:05:09 am") != std::string::npos);
-    QVERIFY(CsvText({}, DateTime{2009, 3, 7, 12, 0, 0}, "March", progress).find("12:00:00 pm") != std::string::npos);
+                        "\"x, \"\"y\"\".jpg\",,/pics/,,\r\n"
+                        "\"two\r\nlines\",,,\"nul\0, then comma\",\r\n", 217));
+    QVERIFY(csvOf({}, DateTime{2009, 3, 7, 0, 5, 9}).find("12:05:09 am") != std::string::npos);
+    QVERIFY(csvOf({}, DateTime{2009, 3, 7, 12, 0, 0}).find("12:00:00 pm") != std::string::npos);
+
+    // A long list arrives in several pieces that join into every row, in order.
+    std::vector<RenameItem> many(40000);
+    for (std::size_t i = 0; i < many.size(); ++i)
+        many[i][RenameItem::OriginalName] = std::to_string(i);
+    CountingProgress progress;
+    std::string text;
+    int pieces = 0;
+    WriteCsv(many, DateTime{2009, 3, 7, 0, 0, 0}, "March", [&](std::string_view piece) {
+        text += piece;
+        ++pieces;
+    }, progress);
+    QVERIFY(pieces > 1);
+    QVERIFY(text.ends_with("\r\n39998,,,,\r\n39999,,,,\r\n"));
+    std::size_t lines = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
+        ++lines;
+    QCOMPARE(lines, many.size() + 6);
 }
 
 // Rules that make names collide (counters that shift names onto each other, swaps of letters,

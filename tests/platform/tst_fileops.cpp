@@ -1,4 +1,5 @@
 #include "platform/FileOps.h"
+#include "platform/FileWrite.h"
 #include "tests/support/FakeFileOps.h"
 
 #include <QFile>
@@ -6,10 +7,12 @@
 #include <QTest>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -358,6 +361,45 @@ private slots:
         QCOMPARE(Lines(Snapshot(m_root)), Lines((Tree{{"1 new", "1"}, {"2", "2"}, {"3 new", "3"}})));
         QCOMPARE(fake.Calls(FakeFileOps::Op::MoveFile), 3);
         QCOMPARE(fake.Calls(FakeFileOps::Op::ShellRename), 0);
+    }
+
+    // The text arrives in pieces; a replaced file keeps its mode, and nothing else is left behind.
+    void writeWholeFile()
+    {
+        const auto twoPieces = [](const TextOutput& output) {
+            output("new ");
+            output("text");
+        };
+        QVERIFY(WriteWholeFile(m_root + "fresh.csv", twoPieces).ok);
+        WriteFile(m_root + "old.csv", "old text");
+        ::chmod((m_root + "old.csv").c_str(), 0640);
+        QVERIFY(WriteWholeFile(m_root + "old.csv", twoPieces).ok);
+
+        QCOMPARE(Lines(Snapshot(m_root)), Lines((Tree{{"fresh.csv", "new text"}, {"old.csv", "new text"}})));
+        QCOMPARE(StatOf(m_root + "old.csv").st_mode & 07777, 0640u);
+    }
+
+    // A failure on the way, or a throw from the producer, leaves the old file whole.
+    void writeWholeFileFailures()
+    {
+        WriteFile(m_root + "old.csv", "old text");
+        ::mkdir((m_root + "folder").c_str(), 0755);
+        const auto text = [](const TextOutput& output) { output("new text"); };
+
+        bool thrown = false;
+        try {
+            WriteWholeFile(m_root + "old.csv", [](const TextOutput& output) {
+                output("half");
+                throw std::runtime_error("tag unreadable");
+            });
+        } catch (const std::runtime_error&) {
+            thrown = true;
+        }
+        QVERIFY(thrown);
+        QCOMPARE(WriteWholeFile(m_root + "folder", text).error, std::string(std::strerror(EISDIR)));
+        QCOMPARE(WriteWholeFile(m_root + "missing/list.csv", text).error, std::string(std::strerror(ENOENT)));
+
+        QCOMPARE(Lines(Snapshot(m_root)), Lines((Tree{{"folder/", {}}, {"old.csv", "old text"}})));
     }
 };
 
