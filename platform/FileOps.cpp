@@ -1,7 +1,10 @@
 #include "platform/FileOps.h"
 
+#include "platform/Umask.h"
+
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -120,18 +123,8 @@ int WriteAll(int fd, const char* bytes, std::size_t count)
 
 // copy_file_range lets the file system share or offload the data; where it cannot (another
 // file system, no support) a plain read/write loop goes on from the same offsets.
-int CopyContent(int in, int out)
+int CopyByReading(int in, int out)
 {
-    for (;;) {
-        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
-        if (copied == 0)
-            return 0;
-        if (copied > 0 || errno == EINTR)
-            continue;
-        if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-            return errno;
-        break;
-    }
     char buffer[1 << 16];
     for (;;) {
         const ssize_t count = ::read(in, buffer, sizeof buffer);
@@ -147,6 +140,29 @@ int CopyContent(int in, int out)
     }
 }
 
+// `size` is the source's size when it was opened: once that much is copied, the copy is
+// complete without one more call to find the end. A size of 0 (as some system files give)
+// copies to the end.
+int CopyContent(int in, int out, std::uint64_t size)
+{
+    std::uint64_t total = 0;
+    while (size == 0 || total < size) {
+        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
+        if (copied > 0) {
+            total += static_cast<std::uint64_t>(copied);
+            continue;
+        }
+        if (copied == 0)
+            return 0;
+        if (errno == EINTR)
+            continue;
+        if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+            return errno;
+        return CopyByReading(in, out);
+    }
+    return 0;
+}
+
 FileStatus CopyFile(const std::string& from, const std::string& to)
 {
     // O_NONBLOCK: opening a FIFO must not wait; it is refused below.
@@ -160,21 +176,22 @@ FileStatus CopyFile(const std::string& from, const std::string& to)
         return Result(EISDIR);
     if (!S_ISREG(source.st_mode))
         return {false, "Not a regular file"};
-    struct stat target {};
-    const bool replacing = ::stat(to.c_str(), &target) == 0;
-    if (replacing && target.st_dev == source.st_dev && target.st_ino == source.st_ino)
-        return {false, "Source and target are the same file"};
-
     // A new target is written in place: O_EXCL never takes over a file that appears meanwhile,
     // and a failure removes what was written. An existing one is replaced only by a complete
     // copy, written beside it first.
+    const mode_t permissions = source.st_mode & 0777;
     std::string temporary = to;
-    int fd = replacing ? -1 : ::open(to.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-    if (!replacing && fd < 0 && errno != EEXIST)
+    int fd = ::open(to.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, permissions);
+    if (fd < 0 && errno != EEXIST)
         return Result(errno);
+    if (fd < 0) {
+        struct stat target {};
+        if (::stat(to.c_str(), &target) == 0 && target.st_dev == source.st_dev && target.st_ino == source.st_ino)
+            return {false, "Source and target are the same file"};
+    }
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         temporary = TemporaryNameBeside(to);
-        fd = ::open(temporary.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+        fd = ::open(temporary.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, permissions);
         if (fd < 0 && errno != EEXIST)
             return Result(errno);
     }
@@ -183,10 +200,10 @@ FileStatus CopyFile(const std::string& from, const std::string& to)
     FileDescriptor out(fd);
 
     const timespec times[2] = {{0, UTIME_OMIT}, source.st_mtim};
-    int error = CopyContent(in.Get(), out.Get());
-    // The permission bits without set-user-ID, set-group-ID and sticky: a copy made by someone
-    // else should not carry them.
-    if (error == 0 && ::fchmod(out.Get(), source.st_mode & 0777) != 0)
+    int error = CopyContent(in.Get(), out.Get(), static_cast<std::uint64_t>(source.st_size));
+    // The permission bits without set-user-ID, set-group-ID and sticky (a copy made by someone
+    // else should not carry them), whatever the umask took away at creation.
+    if (error == 0 && (permissions & ProcessUmask()) != 0 && ::fchmod(out.Get(), permissions) != 0)
         error = errno;
     if (error == 0 && ::futimens(out.Get(), times) != 0)
         error = errno;

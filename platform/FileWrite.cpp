@@ -1,5 +1,7 @@
 #include "platform/FileWrite.h"
 
+#include "platform/Umask.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -13,13 +15,6 @@ namespace {
 FileStatus Failure(int error)
 {
     return {false, std::strerror(error)};
-}
-
-mode_t CurrentUmask()
-{
-    const mode_t mask = umask(0);
-    umask(mask);
-    return mask;
 }
 
 // The temporary file until it has replaced the target; removed when anything fails.
@@ -105,7 +100,7 @@ FileStatus WriteWholeFile(const std::string& path, const std::function<void(cons
         return Failure(S_ISDIR(existing.st_mode) ? EISDIR : EINVAL);
 
     TemporaryFile temporary(path);
-    temporary.SetMode(replacing ? (existing.st_mode & 07777) : (0666 & ~CurrentUmask()));
+    temporary.SetMode(replacing ? (existing.st_mode & 07777) : (0666 & ~ProcessUmask()));
     if (temporary.Error() == 0)
         produce([&temporary](std::string_view bytes) { temporary.Write(bytes); });
     temporary.Close();
