@@ -1,4 +1,5 @@
 #include "batch/CopyPass.h"
+#include "batch/CsvLine.h"
 #include "batch/ListExport.h"
 #include "batch/RenamePass.h"
 #include "engine/DateStamp.h"
@@ -15,6 +16,8 @@
 #include <algorithm>
 #include <map>
 #include <random>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -83,6 +86,17 @@ std::vector<std::string> Column(const std::vector<RenameItem>& rows, RenameItem:
 
 using Names = std::vector<std::string>;
 
+// The field as written into a buffer of just its bound; a write past the field's end fails.
+std::string CsvField(std::string_view field)
+{
+    std::string buffer(CsvFieldBound(field.size()) + 16, '#');
+    char* end = WriteCsvField(buffer.data(), field);
+    const std::string written(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    if (buffer.find_first_not_of('#', written.size()) != std::string::npos)
+        return "written past the end";
+    return written;
+}
+
 } // namespace
 
 class RenamePassTest : public QObject {
@@ -105,6 +119,7 @@ private slots:
     void undoFailureKeepsTheRow();
     void copyReplacesAndCounts();
     void csvBytes();
+    void csvQuotingAtEveryPlace();
     void randomizedSafety();
 };
 
@@ -418,6 +433,27 @@ void RenamePassTest::csvBytes()
     for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
         ++lines;
     QCOMPARE(lines, many.size() + 6);
+}
+
+// The check reads a field in blocks: a character that needs quotes is found at every place
+// of every length around the block sizes, and no byte beside the field is taken for one.
+void RenamePassTest::csvQuotingAtEveryPlace()
+{
+    for (std::size_t size = 1; size <= 40; ++size) {
+        for (std::size_t at = 0; at < size; ++at) {
+            for (const char special : {',', '"', '\r', '\n'}) {
+                std::string field(size, 'a');
+                field[at] = special;
+                const std::string out = CsvField(field);
+                QVERIFY2(out.front() == '"' && out.back() == '"', qPrintable(u"size %1 at %2"_s.arg(size).arg(at)));
+            }
+        }
+        // Ordinary bytes, a NUL and bytes with the high bit set stay as they are, even with a
+        // comma right behind the field.
+        const std::string line = std::string(size, '\0') + "\xAC\xA2," ;
+        const std::string_view plain(line.data() + 1, size + 1);
+        QCOMPARE(CsvField(plain), std::string(plain));
+    }
 }
 
 // Rules that make names collide (counters that shift names onto each other, swaps of letters,
