@@ -89,12 +89,6 @@ char* WriteQuoted(char* out, std::string_view field)
     return out;
 }
 
-constexpr std::string_view kLineEnd = "\r\n";
-
-constexpr std::array<RenameItem::Column, 5> kColumns = {RenameItem::OriginalName, RenameItem::NewName,
-                                                        RenameItem::Path, RenameItem::Type,
-                                                        RenameItem::ModifiedDate};
-
 } // namespace
 
 // The field is copied while it is checked: almost no field needs quotes, and those few are
@@ -106,7 +100,16 @@ char* WriteCsvField(char* out, std::string_view field)
     return quoted ? WriteQuoted(out, field) : out + field.size();
 }
 
-std::size_t CsvLineBound(const RenameItem& row)
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+constexpr std::array<RenameItem::Column, 5> kColumns = {RenameItem::OriginalName, RenameItem::NewName,
+                                                        RenameItem::Path, RenameItem::Type,
+                                                        RenameItem::ModifiedDate};
+
+// The most bytes WriteLine writes for `row`.
+std::size_t LineBound(const RenameItem& row)
 {
     std::size_t bound = kColumns.size() - 1 + kLineEnd.size();
     for (const RenameItem::Column column : kColumns)
@@ -114,7 +117,22 @@ std::size_t CsvLineBound(const RenameItem& row)
     return bound;
 }
 
-char* WriteCsvLine(char* out, const RenameItem& row)
+// A long list is far larger than the caches, and waiting for each row in turn costs more than
+// writing its line: the cells are asked of memory some rows ahead, their texts once the cells
+// have come.
+void PrefetchCells(const RenameItem& row)
+{
+    for (const RenameItem::Column column : kColumns)
+        __builtin_prefetch(&row[column]);
+}
+
+void PrefetchTexts(const RenameItem& row)
+{
+    for (const RenameItem::Column column : kColumns)
+        __builtin_prefetch(row[column].data());
+}
+
+char* WriteLine(char* out, const RenameItem& row)
 {
     out = WriteCsvField(out, row[kColumns[0]]);
     for (std::size_t i = 1; i < kColumns.size(); ++i) {
@@ -124,14 +142,25 @@ char* WriteCsvLine(char* out, const RenameItem& row)
     return std::copy(kLineEnd.begin(), kLineEnd.end(), out);
 }
 
-void PrefetchCsvCells(const RenameItem& row)
-{
-    for (const RenameItem::Column column : kColumns)
-        __builtin_prefetch(&row[column]);
-}
+} // namespace
 
-void PrefetchCsvTexts(const RenameItem& row)
+// `text` keeps the size it had: it grows only where these lines need more, so its bytes are
+// written once, not cleared first.
+void WriteCsvLines(const std::vector<RenameItem>& rows, std::size_t first, std::size_t last, std::string& text)
 {
-    for (const RenameItem::Column column : kColumns)
-        __builtin_prefetch(row[column].data());
+    constexpr std::size_t kGrowth = 16 * 1024;
+    constexpr std::size_t kCellsAhead = 8;
+    constexpr std::size_t kTextsAhead = 4;
+    std::size_t used = 0;
+    for (std::size_t i = first; i < last; ++i) {
+        if (i + kCellsAhead < last)
+            PrefetchCells(rows[i + kCellsAhead]);
+        if (i + kTextsAhead < last)
+            PrefetchTexts(rows[i + kTextsAhead]);
+        const std::size_t bound = LineBound(rows[i]);
+        if (used + bound > text.size())
+            text.resize(used + bound + kGrowth);
+        used = static_cast<std::size_t>(WriteLine(text.data() + used, rows[i]) - text.data());
+    }
+    text.resize(used);
 }

@@ -3,7 +3,9 @@
 #include "batch/RenameItem.h"
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // The most bytes WriteCsvField writes for a field of `size` bytes: every byte a doubled quote,
 // and the two quotes around.
@@ -16,15 +18,7 @@ constexpr std::size_t CsvFieldBound(std::size_t size)
 // CR or LF, in double quotes with each inner quote doubled. Returns the end of what it wrote.
 char* WriteCsvField(char* out, std::string_view field);
 
-// The most bytes WriteCsvLine writes for `row`.
-std::size_t CsvLineBound(const RenameItem& row);
-
-// Writes the report's line for `row`: "Original Name", "New Name", "Path", "Type" and "Date" as
-// fields, then CR LF. Returns the end of what it wrote.
-char* WriteCsvLine(char* out, const RenameItem& row);
-
-// Asks memory for what WriteCsvLine will read of a row some rows ahead: a long list is far
-// larger than the caches, and waiting for each row in turn costs more than writing its line.
-// The cells first; their texts once the cells have come.
-void PrefetchCsvCells(const RenameItem& row);
-void PrefetchCsvTexts(const RenameItem& row);
+// Puts into `text` the report's lines for rows [first, last): "Original Name", "New Name",
+// "Path", "Type" and "Date" as fields, each line ending in CR LF. `text` may hold anything
+// before; its storage serves again without being cleared.
+void WriteCsvLines(const std::vector<RenameItem>& rows, std::size_t first, std::size_t last, std::string& text);

@@ -68,27 +68,6 @@ private:
 // window hears of progress often.
 constexpr std::size_t kRowsPerPiece = 2048;
 
-// The lines of rows [first, last) into text, which keeps its size from the piece before: it
-// grows only where this piece needs more, so its bytes are written once, not cleared first.
-void BuildLines(const std::vector<RenameItem>& rows, std::size_t first, std::size_t last, std::string& text)
-{
-    constexpr std::size_t kGrowth = 16 * 1024;
-    constexpr std::size_t kCellsAhead = 8;
-    constexpr std::size_t kTextsAhead = 4;
-    std::size_t used = 0;
-    for (std::size_t i = first; i < last; ++i) {
-        if (i + kCellsAhead < last)
-            PrefetchCsvCells(rows[i + kCellsAhead]);
-        if (i + kTextsAhead < last)
-            PrefetchCsvTexts(rows[i + kTextsAhead]);
-        const std::size_t bound = CsvLineBound(rows[i]);
-        if (used + bound > text.size())
-            text.resize(used + bound + kGrowth);
-        used = static_cast<std::size_t>(WriteCsvLine(text.data() + used, rows[i]) - text.data());
-    }
-    text.resize(used);
-}
-
 } // namespace
 
 void WriteCsv(const std::vector<RenameItem>& rows, const DateTime& now, std::string_view monthName,
@@ -110,7 +89,7 @@ void WriteCsv(const std::vector<RenameItem>& rows, const DateTime& now, std::str
     const auto end = [&](std::size_t piece) { return std::min(rows.size(), (piece + 1) * kRowsPerPiece); };
     std::size_t delivered = 0;
     BuildInOrder(pieceCount, [&](std::size_t piece, std::string& text) {
-        BuildLines(rows, piece * kRowsPerPiece, end(piece), text);
+        WriteCsvLines(rows, piece * kRowsPerPiece, end(piece), text);
     }, [&](std::string_view text) {
         output(text);
         progress.Advance(end(delivered++) - 1);

@@ -121,8 +121,6 @@ int WriteAll(int fd, const char* bytes, std::size_t count)
     return 0;
 }
 
-// copy_file_range lets the file system share or offload the data; where it cannot (another
-// file system, no support) a plain read/write loop goes on from the same offsets.
 int CopyByReading(int in, int out)
 {
     char buffer[1 << 16];
@@ -140,6 +138,8 @@ int CopyByReading(int in, int out)
     }
 }
 
+// copy_file_range lets the file system share or offload the data; where it cannot (another
+// file system, no support) a plain read/write loop goes on from the same offsets.
 // `size` is the source's size when it was opened: once that much is copied, the copy is
 // complete without one more call to find the end. A size of 0 (as some system files give)
 // copies to the end.
