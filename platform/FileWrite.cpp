@@ -2,12 +2,15 @@
 
 #include "platform/Umask.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 namespace {
@@ -47,24 +50,29 @@ public:
             m_error = errno;
     }
 
+    // The file takes the text in whole blocks at block offsets: the page cache then holds it in
+    // large pieces, which costs far less than the ragged ends of the pieces as they come. Only
+    // what is left over past the last whole block is copied, to go out with the next piece.
     // After the first failure, later pieces are dropped: the error is what the caller hears of.
     void Write(std::string_view bytes)
     {
-        while (m_error == 0 && !bytes.empty()) {
-            const ssize_t count = write(m_fd, bytes.data(), bytes.size());
-            if (count < 0) {
-                if (errno != EINTR)
-                    m_error = errno;
-                continue;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(count));
+        const std::size_t total = m_carry.size() + bytes.size();
+        if (total < kBlock) {
+            m_carry.append(bytes);
+            return;
         }
+        const std::size_t fromBytes = total / kBlock * kBlock - m_carry.size();
+        WriteAll({m_carry, bytes.substr(0, fromBytes)});
+        m_carry.assign(bytes.substr(fromBytes));
     }
 
     void Close()
     {
         if (m_fd < 0)
             return;
+        WriteAll({m_carry, {}});
+        if (m_reserved > m_written && m_error == 0 && ftruncate(m_fd, static_cast<off_t>(m_written)) != 0)
+            m_error = errno;
         if (close(m_fd) != 0 && m_error == 0)
             m_error = errno;
         m_fd = -1;
@@ -83,11 +91,56 @@ public:
     }
 
 private:
+    static constexpr std::size_t kBlock = 256 * 1024;
+
+    // Space taken ahead of the writes, in steps that double, spares the file system from setting
+    // space aside block by block as they come; what the text did not need goes back when the
+    // file is closed. Where the file system cannot take space ahead, the writes go on without.
+    void Reserve(std::size_t end)
+    {
+        if (m_reserved >= end || m_reserveRefused)
+            return;
+        const std::size_t reserved = std::max(end, 2 * m_reserved);
+        if (fallocate(m_fd, FALLOC_FL_KEEP_SIZE, static_cast<off_t>(m_reserved),
+                      static_cast<off_t>(reserved - m_reserved)) != 0) {
+            m_reserveRefused = true;
+            return;
+        }
+        m_reserved = reserved;
+    }
+
+    void WriteAll(std::array<std::string_view, 2> parts)
+    {
+        if (m_error == 0)
+            Reserve(m_written + parts[0].size() + parts[1].size());
+        while (m_error == 0 && !(parts[0].empty() && parts[1].empty())) {
+            const std::array<iovec, 2> vectors = {iovec{const_cast<char*>(parts[0].data()), parts[0].size()},
+                                                  iovec{const_cast<char*>(parts[1].data()), parts[1].size()}};
+            const ssize_t count = writev(m_fd, vectors.data(), static_cast<int>(vectors.size()));
+            if (count < 0) {
+                if (errno != EINTR)
+                    m_error = errno;
+                continue;
+            }
+            auto written = static_cast<std::size_t>(count);
+            m_written += written;
+            for (std::string_view& part : parts) {
+                const std::size_t taken = std::min(written, part.size());
+                part.remove_prefix(taken);
+                written -= taken;
+            }
+        }
+    }
+
     std::string m_path;
     int m_fd;
     int m_error;
     bool m_created = m_fd >= 0;
     bool m_placed = false;
+    std::string m_carry;
+    std::size_t m_written = 0;
+    std::size_t m_reserved = 0;
+    bool m_reserveRefused = false;
 };
 
 } // namespace

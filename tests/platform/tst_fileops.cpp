@@ -383,6 +383,27 @@ private slots:
         QCOMPARE(StatOf(m_root + "old.csv").st_mode & 07777, 0640u);
     }
 
+    // A long text in uneven pieces, some longer and some shorter than the file's write blocks,
+    // arrives whole and in order; the space taken ahead of the writes is given back.
+    void writeWholeFileLongText()
+    {
+        std::string text(1'500'000, '\0');
+        for (std::size_t i = 0; i < text.size(); ++i)
+            text[i] = static_cast<char>(i % 251);
+        const std::string path = m_root + "long.csv";
+        QVERIFY(WriteWholeFile(path, [&text](const TextOutput& output) {
+            std::size_t at = 0;
+            for (const std::size_t size : {1, 100, 262'143, 262'145, 1, 524'288, 300'000}) {
+                output(std::string_view(text).substr(at, size));
+                at += size;
+            }
+            output(std::string_view(text).substr(at));
+        }).ok);
+
+        QVERIFY(ReadFile(path) == text);
+        QVERIFY(StatOf(path).st_blocks * 512 < static_cast<blkcnt_t>(text.size() + 64 * 1024));
+    }
+
     // A failure on the way, or a throw from the producer, leaves the old file whole.
     void writeWholeFileFailures()
     {
