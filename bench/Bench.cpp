@@ -77,3 +77,19 @@ double TimeRaw(const std::function<void()>& prepare, const std::function<void()>
     }
     return best;
 }
+
+void TimeInTurns(CaseResult& result, const std::function<void()>& prepare, const std::function<void()>& baseline,
+                 const std::function<void()>& ours)
+{
+    constexpr int kRounds = 3;
+    result.baselineSeconds = 1e9;
+    result.seconds = 1e9;
+    result.maxGapMs = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        result.baselineSeconds = std::min(result.baselineSeconds, TimeRaw(prepare, baseline));
+        CaseResult run;
+        TimeWatched(run, prepare, ours);
+        result.seconds = std::min(result.seconds, run.seconds);
+        result.maxGapMs = std::max(result.maxGapMs, run.maxGapMs);
+    }
+}

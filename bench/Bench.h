@@ -66,3 +66,9 @@ void TimeWatched(CaseResult& result, const std::function<void()>& prepare,
 
 // The best of kRepeats runs of body after prepare (not timed).
 double TimeRaw(const std::function<void()>& prepare, const std::function<void()>& body);
+
+// The baseline and ours take turns, a few rounds of TimeRaw and TimeWatched each, and each side
+// keeps its best: where the disk's write-back makes single runs swing widely, a swing then
+// falls on one run rather than on one side.
+void TimeInTurns(CaseResult& result, const std::function<void()>& prepare, const std::function<void()>& baseline,
+                 const std::function<void()>& ours);

@@ -159,22 +159,12 @@ CaseResult CopyCase(const BenchContext& context)
         rows[i][RenameItem::NewName] = Name("c", i);
         rows[i][RenameItem::Path] = source;
     }
-    // The disk's write-back makes single runs swing widely here; the two sides take turns and
-    // each keeps its best.
     CaseResult result;
     result.n = count;
-    result.baselineSeconds = 1e9;
-    result.seconds = 1e9;
-    for (int round = 0; round < 3; ++round) {
-        result.baselineSeconds = std::min(result.baselineSeconds, TimeRaw(emptyTarget, rawCopy));
-        CaseResult ours;
-        TimeWatched(ours, emptyTarget, [&] {
-            PumpingProgress progress;
-            CopyRows(rows, target, SystemFileOps(), progress);
-        });
-        result.seconds = std::min(result.seconds, ours.seconds);
-        result.maxGapMs = std::max(result.maxGapMs, ours.maxGapMs);
-    }
+    TimeInTurns(result, emptyTarget, rawCopy, [&] {
+        PumpingProgress progress;
+        CopyRows(rows, target, SystemFileOps(), progress);
+    });
     return result;
 }
 
@@ -198,13 +188,12 @@ CaseResult CsvCase(const BenchContext& context)
     const auto removeTarget = [&target] { unlink(target.c_str()); };
     CaseResult result;
     result.n = context.files;
-    result.baselineSeconds = TimeRaw(removeTarget, [&] {
+    TimeInTurns(result, removeTarget, [&] {
         const int fd = open(target.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
         if (fd >= 0 && write(fd, bytes.data(), bytes.size()) < 0)
             std::perror("write");
         close(fd);
-    });
-    TimeWatched(result, removeTarget, [&] {
+    }, [&] {
         PumpingProgress progress;
         const auto produce = [&](const TextOutput& output) { WriteCsv(rows, now, "March", output, progress); };
         if (!WriteWholeFile(target, produce).ok)
