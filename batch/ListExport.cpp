@@ -38,32 +38,6 @@ std::string ExportDate(const DateTime& now, std::string_view monthName)
     return text;
 }
 
-// Collects the text and hands it on a piece at a time, so no text of the whole list's size is
-// built and the pieces are written while they are still in the cache.
-class Pieces {
-public:
-    explicit Pieces(const TextOutput& output)
-        : m_output(output)
-    {
-        m_text.reserve(kPieceSize * 2);
-    }
-
-    std::string& Text() { return m_text; }
-    bool Full() const { return m_text.size() >= kPieceSize; }
-
-    void Flush()
-    {
-        if (!m_text.empty())
-            m_output(m_text);
-        m_text.clear();
-    }
-
-private:
-    static constexpr std::size_t kPieceSize = 256 * 1024;
-    const TextOutput& m_output;
-    std::string m_text;
-};
-
 // A piece of the report: enough rows that handing it on costs little, few enough that the
 // window hears of progress often.
 constexpr std::size_t kRowsPerPiece = 2048;
@@ -98,20 +72,17 @@ void WriteCsv(const std::vector<RenameItem>& rows, const DateTime& now, std::str
 
 void WriteM3u(const std::vector<RenameItem>& rows, TMP3Tag& tag, const TextOutput& output, PassProgress& progress)
 {
-    Pieces pieces(output);
-    std::string& text = pieces.Text();
-    text += "#EXTM3U";
+    std::string text = "#EXTM3U";
     text += kLineEnd;
+    output(text);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::string file = CurrentPath(rows[i]);
         tag.SetFilename(file);
-        text += "#EXTINF:0," + tag.Artist() + " - " + tag.Title();
+        text = "#EXTINF:0," + tag.Artist() + " - " + tag.Title();
         text += kLineEnd;
         text += file;
         text += kLineEnd;
-        if (pieces.Full())
-            pieces.Flush();
+        output(text);
         progress.Advance(i);
     }
-    pieces.Flush();
 }

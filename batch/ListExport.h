@@ -19,6 +19,6 @@ void WriteCsv(const std::vector<RenameItem>& rows, const DateTime& now, std::str
               const TextOutput& output, PassProgress& progress);
 
 // The M3U playlist of the list: each row's file under its present name, with artist and title
-// from its tag as the tag holds them, to `output` in pieces. A file whose tag cannot be read
-// throws.
+// from its tag as the tag holds them, to `output` a row at a time. A file whose tag cannot be
+// read throws.
 void WriteM3u(const std::vector<RenameItem>& rows, TMP3Tag& tag, const TextOutput& output, PassProgress& progress);

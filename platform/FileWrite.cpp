@@ -61,7 +61,9 @@ public:
             m_carry.append(bytes);
             return;
         }
-        const std::size_t fromBytes = total / kBlock * kBlock - m_carry.size();
+        const std::size_t whole = total / kBlock * kBlock;
+        const std::size_t fromBytes = whole - m_carry.size();
+        Reserve(m_written + whole);
         WriteAll({m_carry, bytes.substr(0, fromBytes)});
         m_carry.assign(bytes.substr(fromBytes));
     }
@@ -93,12 +95,13 @@ public:
 private:
     static constexpr std::size_t kBlock = 256 * 1024;
 
-    // Space taken ahead of the writes, in steps that double, spares the file system from setting
-    // space aside block by block as they come; what the text did not need goes back when the
-    // file is closed. Where the file system cannot take space ahead, the writes go on without.
+    // Space taken ahead of the block writes, in steps that double, spares the file system from
+    // setting space aside block by block as they come; what the text did not need goes back when
+    // the file is closed. A file shorter than a block is written once and takes none. Where the
+    // file system cannot take space ahead, the writes go on without.
     void Reserve(std::size_t end)
     {
-        if (m_reserved >= end || m_reserveRefused)
+        if (m_reserved >= end || m_reserveRefused || m_error != 0)
             return;
         const std::size_t reserved = std::max(end, 2 * m_reserved);
         if (fallocate(m_fd, FALLOC_FL_KEEP_SIZE, static_cast<off_t>(m_reserved),
@@ -111,8 +114,6 @@ private:
 
     void WriteAll(std::array<std::string_view, 2> parts)
     {
-        if (m_error == 0)
-            Reserve(m_written + parts[0].size() + parts[1].size());
         while (m_error == 0 && !(parts[0].empty() && parts[1].empty())) {
             const std::array<iovec, 2> vectors = {iovec{const_cast<char*>(parts[0].data()), parts[0].size()},
                                                   iovec{const_cast<char*>(parts[1].data()), parts[1].size()}};
